@@ -1,0 +1,115 @@
+#include "alarm/Alarm.h"
+
+#include "editor/frmNotify.h"
+#include "forms/Default.h"
+#include "forms/PassLayout.h"
+#include "forms/Windows.h"
+#include "platform/Platform.h"
+#include "store/DateText.h"
+#include "store/Module1.h"
+#include "store/NoteTable.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <optional>
+
+QPointer<QDialog> AlertWindow;
+
+namespace {
+
+// A slot without a date counts as dated 1 January 2007, so its date has come. The stand-in is
+// not written into the table: with no file to reload, it would outlive the tick and make an
+// empty slot look like a reminder.
+const QString EmptyDateStandIn = QStringLiteral("01/01/07");
+
+std::optional<QDate> slotDate(int slot) {
+    const QString& text = NoteTable.NoteDate[slot];
+    const auto value = ConvertDateTime(text.isEmpty() ? EmptyDateStandIn : text);
+    if (!value) return std::nullopt;
+    return value->date();
+}
+
+QDateTime refreshNow() {
+    const QDateTime now = Now();
+    NowTimeText = TimeText(now.time());
+    TodayText = DateText(now.date());
+    return now;
+}
+
+} // namespace
+
+bool IsBlank(int slot) {
+    return NoteTable.NoteDate[slot].isEmpty() && NoteTable.NoteMessage[slot].isEmpty() &&
+           NoteTable.NoteTime[slot].isEmpty();
+}
+
+bool IsDue(int slot, const QDate& today) {
+    // A date that does not convert is never due.
+    const auto date = slotDate(slot);
+    const bool dateReached = date && *date <= today;
+    const bool timeReached = TextNotAfter(NoteTable.NoteTime[slot], NowTimeText);
+    return dateReached && timeReached && NoteTable.NoteDone[slot] == 0;
+}
+
+void ClockTick(PassLayout& window) {
+    LoadNotes();
+    const QDateTime now = refreshNow();
+    window.Label3->setText(RegionalTimeText(now.time()));
+    window.Label2->setText(TodayText);
+    for (SlotIndex = 0; SlotIndex < SlotCount; ++SlotIndex) {
+        if (!IsBlank(SlotIndex) && IsDue(SlotIndex, now.date())) FireAlarm();
+    }
+}
+
+void Acknowledge(PassLayout& window) {
+    window.LbMessage->clear();
+    const QDate today = refreshNow().date();
+    frmNotify& editor = Default<frmNotify>();
+    for (SlotIndex = 0; SlotIndex < SlotCount; ++SlotIndex) {
+        const int i = SlotIndex;
+        auto passes = [&](const QCheckBox* box) {
+            const auto date = slotDate(i);
+            return NoteTable.NoteDone[i] == 1 && Value(box) == 1 && date && *date <= today &&
+                   TextNotAfter(NoteTable.NoteTime[i], NowTimeText);
+        };
+        auto advance = [&](const QDate& next) {
+            NoteTable.NoteDate[i] = DateText(next);
+            editor.txtDateNotify[i]->setText(NoteTable.NoteDate[i]);
+            Rearm(i);
+        };
+        if (passes(editor.ckWeekly[i])) advance(today.addDays(7));
+        if (passes(editor.ckDaily[i])) advance(today.addDays(1));
+        if (passes(editor.ckMonthly[i])) advance(NextMonthSameDay(today));
+    }
+    editor.SaveMsg();
+    Windows::MainWindow().window->hide();
+}
+
+void FireAlarm() {
+    PassLayout* alert = Windows::NewClockWindow();
+    AlertWindow = alert->window;
+    if (Default<frmNotify>().isVisible() && Windows::AboutBox().isVisible()) {
+        delete alert->window;
+        return;
+    }
+    alert->Form_Load();
+    alert->window->show();
+    const frmNotify& editor = Default<frmNotify>();
+    const std::pair<QRadioButton*, const char*> sounds[] = {
+        {editor.optMessage, "checkmsgs.wav"},
+        {editor.optAlert, "Alert.wav"},
+        {editor.optDive, "Keytry.wav"},
+        {editor.OptAlarm, "Keyhaw.wav"},
+    };
+    for (const auto& [option, file] : sounds) {
+        if (!option->isChecked()) continue;
+        Beep();
+        PlaySoundFile(QString::fromLatin1(file), platform::SND_ASYNC | platform::SND_NODEFAULT);
+    }
+    MarkFired(SlotIndex);
+    Default<frmNotify>().SaveMsg();
+    alert->LbMessage->setText(NoteTable.NoteMessage[SlotIndex]);
+}

@@ -1,0 +1,22 @@
+#include "app/Main.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvon"));
+    QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray
+    platform::installRealServices();
+    Main();
+    const int code = QApplication::exec();
+    // Windows still open at Exit end with the program, without their unload handlers.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget()) windows.append(w);
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+    return code;
+}

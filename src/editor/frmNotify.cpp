@@ -1,0 +1,220 @@
+#include "editor/frmNotify.h"
+
+#include "editor/frmCal.h"
+#include "editor/frmTime.h"
+#include "forms/Default.h"
+#include "forms/PassLayout.h"
+#include "forms/Twips.h"
+#include "forms/Windows.h"
+#include "platform/Platform.h"
+#include "store/DataFile.h"
+#include "store/DateText.h"
+#include "store/Module1.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+constexpr int SoundFlags = platform::SND_ASYNC | platform::SND_NODEFAULT;
+}
+
+int Value(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+void SetValue(QCheckBox* box, int value) {
+    box->setChecked(value != 0);
+}
+
+frmNotify::frmNotify() {
+    setupUi(this);
+    for (int i = 0; i < RowCount; ++i) {
+        connect(ckDaily[i], &QCheckBox::toggled, this, [this, i] { ckDaily_Click(i); });
+        connect(ckWeekly[i], &QCheckBox::toggled, this, [this, i] { ckWeekly_Click(i); });
+        connect(ckMonthly[i], &QCheckBox::toggled, this, [this, i] { ckMonthly_Click(i); });
+        connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { cmdClear_Click(i); });
+        txtDateNotify[i]->installEventFilter(this);
+        txtTimeNote[i]->installEventFilter(this);
+    }
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
+    connect(cmdTest1, &QPushButton::clicked, this, [this] { cmdTest1_Click(); });
+    connect(cmdTest2, &QPushButton::clicked, this, [this] { cmdTest2_Click(); });
+    connect(cmdTest3, &QPushButton::clicked, this, [this] { cmdTest3_Click(); });
+    connect(cmdTest4, &QPushButton::clicked, this, [this] { cmdTest4_Click(); });
+    connect(cmdOKnotify, &QPushButton::clicked, this, [this] { cmdOKnotify_Click(); });
+}
+
+void frmNotify::Form_Load() {
+    LoadNotes();
+    for (int i = 0; i < RowCount; ++i) {
+        txtDateNotify[i]->setText(NoteTable.NoteDate[i]);
+        txtMessage[i]->setText(NoteTable.NoteMessage[i]);
+        txtTimeNote[i]->setText(NoteTable.NoteTime[i]);
+        SetValue(ckDaily[i], NoteTable.RepeatDaily[i]);
+        SetValue(ckWeekly[i], NoteTable.RepeatWeekly[i]);
+        SetValue(ckMonthly[i], NoteTable.RepeatMonthly[i]);
+    }
+    SetOption(soundGroup, optMessage, NoteTable.SoundMessage);
+    SetOption(soundGroup, optAlert, NoteTable.SoundAlert);
+    SetOption(soundGroup, optDive, NoteTable.SoundDive);
+    SetOption(soundGroup, OptAlarm, NoteTable.SoundAlarm);
+}
+
+void frmNotify::VScroll1_Change() {
+    Frame1->move(Frame1->x(), -Px(VScroll1->value()));
+}
+void frmNotify::VScroll1_Scroll() {
+    Frame1->move(Frame1->x(), -Px(VScroll1->sliderPosition()));
+}
+
+void frmNotify::ckDaily_Click(int i) {
+    if (Value(ckDaily[i]) != 1) return;
+    Rearm(i);
+    SetValue(ckWeekly[i], 0);
+    SetValue(ckMonthly[i], 0);
+}
+
+void frmNotify::ckWeekly_Click(int i) {
+    if (Value(ckWeekly[i]) != 1) return;
+    SetValue(ckDaily[i], 0);
+    SetValue(ckMonthly[i], 0);
+    Rearm(i);
+}
+
+void frmNotify::ckMonthly_Click(int i) {
+    if (Value(ckMonthly[i]) != 1) return;
+    SetValue(ckDaily[i], 0);
+    SetValue(ckWeekly[i], 0);
+    Rearm(i);
+}
+
+void frmNotify::cmdClear_Click(int i) {
+    SetValue(ckDaily[i], 0);
+    SetValue(ckWeekly[i], 0);
+    SetValue(ckMonthly[i], 0);
+    NoteTable.NoteDone[i] = 1;
+    txtDateNotify[i]->clear();
+    txtMessage[i]->clear();
+    txtTimeNote[i]->clear();
+}
+
+void frmNotify::txtDateNotify_Click(int i) {
+    CurrentRow = qint16(i);
+    Rearm(i);
+    Default<frmCal>().exec();
+}
+
+void frmNotify::txtTimeNote_Click(int i) {
+    CurrentRow = qint16(i);
+    Rearm(i);
+    Default<frmTime>().exec();
+}
+
+bool frmNotify::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int i = 0; i < RowCount; ++i) {
+            if (watched == txtDateNotify[i]) {
+                txtDateNotify_Click(i);
+                break;
+            }
+            if (watched == txtTimeNote[i]) {
+                txtTimeNote_Click(i);
+                break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmNotify::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void frmNotify::cmdTest1_Click() {
+    PlaySoundFile(QStringLiteral("checkmsgs.wav"), SoundFlags);
+}
+void frmNotify::cmdTest2_Click() {
+    PlaySoundFile(QStringLiteral("Alert.wav"), SoundFlags);
+}
+void frmNotify::cmdTest3_Click() {
+    PlaySoundFile(QStringLiteral("Keytry.wav"), SoundFlags);
+}
+void frmNotify::cmdTest4_Click() {
+    PlaySoundFile(QStringLiteral("Keyhaw.wav"), SoundFlags);
+}
+
+void frmNotify::cmdOKnotify_Click() {
+    TodayText = DateText(Now().date());
+    for (int i = 0; i < RowCount; ++i) {
+        NoteTable.NoteDate[i] = txtDateNotify[i]->text();
+        NoteTable.NoteMessage[i] = txtMessage[i]->text();
+        NoteTable.NoteTime[i] = txtTimeNote[i]->text();
+        NoteTable.RepeatDaily[i] = qint16(Value(ckDaily[i]));
+        NoteTable.RepeatWeekly[i] = qint16(Value(ckWeekly[i]));
+        NoteTable.RepeatMonthly[i] = qint16(Value(ckMonthly[i]));
+    }
+    NoteTable.SoundMessage = optMessage->isChecked();
+    NoteTable.SoundAlert = optAlert->isChecked();
+    NoteTable.SoundDive = optDive->isChecked();
+    NoteTable.SoundAlarm = OptAlarm->isChecked();
+
+    auto accepted = [](const QLineEdit* box) {
+        return box->text().isEmpty() || IsDateTime(box->text());
+    };
+    for (int i = 0; i < RowCount; ++i) {
+        if (!accepted(txtTimeNote[i])) {
+            txtTimeNote[i]->clear();
+            MsgBox(QStringLiteral("The TIME you entered was not valid."));
+            return;
+        }
+        if (!accepted(txtDateNotify[i])) {
+            txtDateNotify[i]->clear();
+            MsgBox(QStringLiteral("The DATE you entered was not valid."));
+            return;
+        }
+    }
+    SaveMsg();
+    Windows::MainWindow().setTimerEnabled(true);
+    hide();
+}
+
+void frmNotify::SaveMsg() {
+    Notes file;
+    file.FileHeader1 = NoteTable.FileHeader1;
+    file.FileHeader2 = NoteTable.FileHeader2;
+    file.SoundMessage = optMessage->isChecked();
+    file.SoundAlert = optAlert->isChecked();
+    file.SoundDive = optDive->isChecked();
+    file.SoundAlarm = OptAlarm->isChecked();
+    for (int i = 0; i < RowCount; ++i) {
+        file.NoteDate[i] = txtDateNotify[i]->text();
+        file.NoteMessage[i] = txtMessage[i]->text();
+        file.NoteTime[i] = txtTimeNote[i]->text();
+        file.RepeatDaily[i] = qint16(Value(ckDaily[i]));
+        file.RepeatWeekly[i] = qint16(Value(ckWeekly[i]));
+        file.RepeatMonthly[i] = qint16(Value(ckMonthly[i]));
+        file.NoteDone[i] = NoteTable.NoteDone[i];
+    }
+    // A failed save is not reported; the file on disk stays the previous whole one.
+    saveDataFile(DataFileName, file);
+}
+
+void PlaceEditor() {
+    frmNotify& editor = Default<frmNotify>();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? Twips(screen->geometry().width()) : 0;
+    MoveTwips(editor, CentredLeft(screenWidth, WidthTwips(editor)), 8);
+}
+
+void ShowEditorModal() {
+    Default<frmNotify>().exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "forms/NotifyLayout.h"
+
+#include <QDialog>
+
+class QCheckBox;
+
+class frmNotify : public QDialog, public NotifyLayout {
+  public:
+    frmNotify();
+    Q_DISABLE_COPY_MOVE(frmNotify)
+
+    void Form_Load();
+    void Form_Unload() {}
+    void VScroll1_Change();
+    void VScroll1_Scroll();
+    void ckDaily_Click(int index);
+    void ckWeekly_Click(int index);
+    void ckMonthly_Click(int index);
+    void cmdClear_Click(int index);
+    void txtDateNotify_Click(int index);
+    void txtTimeNote_Click(int index);
+    void cmdTest1_Click();
+    void cmdTest2_Click();
+    void cmdTest3_Click();
+    void cmdTest4_Click();
+    void cmdOKnotify_Click();
+    // Writes the data file from the rows, the option buttons and the table's done flags.
+    void SaveMsg();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override {} // Esc must not close it: OK is the only way out
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// Opening the editor: placed centred at the top of the screen, then shown modally.
+void PlaceEditor();
+void ShowEditorModal();
+
+int Value(const QCheckBox* box);
+void SetValue(QCheckBox* box, int value);

@@ -1,0 +1,7 @@
+#include "forms/CommonDialog.h"
+
+#include "platform/Platform.h"
+
+void CommonDialog::ShowHelp() const {
+    ShowHelpFile(HelpFile, HelpCommand);
+}

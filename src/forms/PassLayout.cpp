@@ -1,0 +1,102 @@
+#include "forms/PassLayout.h"
+
+#include "forms/Artwork.h"
+#include "forms/Twips.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int TickPhaseMs = 3;
+
+void styleDisplay(QLabel* label) {
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,255,0); background: black;"
+                                        " border: 1px solid gray; font: bold 9pt Arial; }"));
+}
+} // namespace
+
+int MsToNextTick(int msecOfSecond) {
+    int wait = TickPhaseMs - msecOfSecond % 500;
+    // A tick that ran just before its phase point has had that point: wait for the next.
+    while (wait < 50)
+        wait += 500;
+    return wait;
+}
+
+void PassLayout::setupUi(QDialog* w) {
+    window = w;
+    w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowCloseButtonHint);
+    w->setWindowTitle(QString());
+    w->setWindowIcon(Artwork::appIcon());
+
+    menuBar = new QMenuBar(w);
+    mnuNotify = menuBar->addAction(QStringLiteral("&Set"));
+    mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelpItem = mnuHelp->addAction(QStringLiteral("&Help"));
+    mnuHelpItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    client = new Backdrop(QStringLiteral(":/art/clock-back.svg"), w);
+    client->setFixedSize(Px(3492), Px(1752));
+    auto* layout = new QVBoxLayout(w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Label2 = new QLabel(QStringLiteral("01/01/2007"), client);
+    place(Label2, 105, 105, 1215, 330);
+    styleDisplay(Label2);
+    Label3 = new QLabel(QStringLiteral("12:33:55"), client);
+    place(Label3, 2172, 105, 1215, 330);
+    styleDisplay(Label3);
+    cmdOK = new QPushButton(QStringLiteral("OK"), client);
+    place(cmdOK, 1440, 105, 615, 330);
+    cmdOK->setDefault(true);
+    cmdOK->setStyleSheet(QStringLiteral("QPushButton { font: 6pt Arial; }"));
+    LbMessage = new QLabel(client);
+    place(LbMessage, 0, 600, 3492, 1050);
+    LbMessage->setAlignment(Qt::AlignCenter);
+    LbMessage->setWordWrap(true);
+    LbMessage->setTextFormat(Qt::PlainText);
+    LbMessage->setStyleSheet(QStringLiteral("QLabel { color: rgb(255,0,0); font: bold 10pt; }"));
+
+    Timer1 = new QTimer(w);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+
+    w->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
+}
+
+void PassLayout::scheduleNextTick() {
+    Timer1->start(MsToNextTick(Now().time().msec()));
+}
+
+void PassLayout::setTimerEnabled(bool on) {
+    if (!on)
+        Timer1->stop();
+    else if (!Timer1->isActive())
+        scheduleNextTick();
+}
+
+bool PassLayout::timerEnabled() const {
+    return Timer1->isActive();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The clock window: the main window and every alert window.
+
+#include "forms/CommonDialog.h"
+
+class Backdrop;
+class QAction;
+class QDialog;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+struct PassLayout {
+    virtual ~PassLayout() = default;
+    // Topmost, labels, caption and the first load of the file; starts the clock.
+    virtual void Form_Load() = 0;
+
+    QDialog* window = nullptr;
+    QMenuBar* menuBar = nullptr;
+    QAction* mnuNotify = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpItem = nullptr;
+    QAction* mnuAbout = nullptr;
+    Backdrop* client = nullptr;
+    QLabel* Label2 = nullptr; // date display
+    QLabel* Label3 = nullptr; // time display
+    QLabel* LbMessage = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QTimer* Timer1 = nullptr;
+    CommonDialog CommonDialog1;
+
+    void setupUi(QDialog* w);
+    // The clock timer: a tick every 500 ms, each a few milliseconds after a whole or half
+    // second of the wall clock.
+    void setTimerEnabled(bool on);
+    bool timerEnabled() const;
+    void scheduleNextTick();
+};
+
+// Milliseconds from `msecOfSecond` to the next tick phase.
+int MsToNextTick(int msecOfSecond);

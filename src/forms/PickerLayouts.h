@@ -1,0 +1,26 @@
+#pragma once
+// The two pickers opened from an editor row.
+
+class Backdrop;
+class QDateEdit;
+class QDialog;
+class QPushButton;
+class QTimeEdit;
+
+struct CalLayout {
+    QDialog* window = nullptr;
+    Backdrop* client = nullptr;
+    QDateEdit* DTPicker2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    void setupUi(QDialog* w);
+};
+
+struct TimeLayout {
+    QDialog* window = nullptr;
+    Backdrop* client = nullptr;
+    QTimeEdit* DTPicker1 = nullptr;
+    QPushButton* cmdNow = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    void setupUi(QDialog* w);
+};

@@ -1,0 +1,81 @@
+#pragma once
+// Stand-ins for the tests: a settable clock, recorders for sound, boxes, topmost and help,
+// and a tray that a test can press.
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace platform {
+
+class FakeClock : public Clock {
+  public:
+    QDateTime now() const override { return current; }
+    void set(const QDateTime& t) { current = t; }
+    void advanceSeconds(qint64 s) { current = current.addSecs(s); }
+    void advanceDays(qint64 d) { current = current.addDays(d); }
+    QDateTime current{QDate(2007, 3, 24), QTime(14, 29, 59)};
+};
+
+class FakeSound : public Sound {
+  public:
+    void play(const QString& name, int flags) override;
+    void beep() override;
+    QStringList events; // "beep" and "play:<name>:<flags>" in order
+    int beeps() const;
+    QStringList played() const;
+};
+
+class FakeMessageBox : public MessageBox {
+  public:
+    void show(const QString& text) override { texts.append(text); }
+    QStringList texts;
+};
+
+class FakeTopmost : public Topmost {
+  public:
+    void keepOnTop(QWidget* window) override { windows.push_back(window); }
+    std::vector<QWidget*> windows;
+};
+
+class FakeHelp : public Help {
+  public:
+    void show(const QString& p, int c) override {
+        path = p;
+        command = c;
+        ++calls;
+    }
+    QString path;
+    int command = 0;
+    int calls = 0;
+};
+
+class FakeTray : public Tray {
+  public:
+    bool isAvailable() const override { return available; }
+    bool add(const QIcon& icon, const QString& tip, QMenu* menu) override;
+    void remove() override { shown = false; }
+    void press(int code) {
+        if (onPress) onPress(code);
+    }
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    QMenu* menu = nullptr;
+    int adds = 0;
+};
+
+struct Fakes {
+    FakeClock* clock;
+    FakeSound* sound;
+    FakeMessageBox* box;
+    FakeTopmost* topmost;
+    FakeHelp* help;
+    FakeTray* tray;
+};
+
+// Replaces every service with a fresh fake.
+Fakes installFakes();
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace platform {
+
+// A small window that shows the help file, or the copy built into the program when the
+// named file is missing.
+class HelpViewer : public QDialog {
+  public:
+    static HelpViewer& open(const QString& path, int command);
+    QString shownText() const;
+    QString notice() const;
+
+  private:
+    HelpViewer();
+    void load(const QString& path, int command);
+    QTextBrowser* m_browser = nullptr;
+    QString m_notice;
+};
+
+// The sentence shown above the built-in copy when the named help file is missing.
+QString MissingHelpSentence(const QString& path);
+
+} // namespace platform

@@ -1,0 +1,205 @@
+#include "platform/Platform.h"
+
+#include "platform/HelpViewer.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <QWidget>
+
+#ifndef KELVON_BUILD_SOUNDS_DIR
+#define KELVON_BUILD_SOUNDS_DIR ""
+#endif
+
+namespace platform {
+namespace {
+
+class QtClock : public Clock {
+  public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+class QtSound : public Sound {
+  public:
+    void play(const QString& name, int /*flags*/) override {
+        // Created on first use so that the multimedia back end costs nothing until a sound plays.
+        if (!m_effect) m_effect = std::make_unique<QSoundEffect>();
+        m_effect->stop(); // a new sound cuts off the one still playing
+        const QString path = ResolveSoundFile(name);
+        if (path.isEmpty()) return;
+        m_effect->setSource(QUrl::fromLocalFile(path));
+        m_effect->play();
+    }
+    void beep() override { QApplication::beep(); }
+
+  private:
+    std::unique_ptr<QSoundEffect> m_effect;
+};
+
+class QtMessageBox : public MessageBox {
+  public:
+    void show(const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+};
+
+class QtTopmost : public Topmost {
+  public:
+    void keepOnTop(QWidget* window) override {
+        const bool wasVisible = window->isVisible();
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        if (wasVisible) window->show(); // changing flags hides a shown window
+    }
+};
+
+class QtHelp : public Help {
+  public:
+    void show(const QString& path, int command) override { HelpViewer::open(path, command); }
+};
+
+class QtTray : public Tray {
+  public:
+    bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    bool add(const QIcon& icon, const QString& tip, QMenu* menu) override {
+        if (!m_icon) {
+            m_icon = std::make_unique<QSystemTrayIcon>();
+            QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
+                             [this](QSystemTrayIcon::ActivationReason reason) {
+                                 if (onPress) onPress(codeFor(reason));
+                             });
+        }
+        m_icon->setIcon(icon);
+        m_icon->setToolTip(tip);
+        // StatusNotifierItem hosts show only a menu set here.
+        m_icon->setContextMenu(menu);
+        m_icon->show();
+        return m_icon->isVisible();
+    }
+    void remove() override {
+        if (m_icon) m_icon->hide();
+        m_icon.reset();
+    }
+
+  private:
+    static int codeFor(QSystemTrayIcon::ActivationReason reason) {
+        switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            return WM_LBUTTONDOWN;
+        case QSystemTrayIcon::Context:
+            return WM_RBUTTONDOWN;
+        case QSystemTrayIcon::DoubleClick:
+            return WM_LBUTTONDBLCLK;
+        case QSystemTrayIcon::MiddleClick:
+            return WM_MBUTTONDOWN;
+        case QSystemTrayIcon::Unknown:
+            break;
+        }
+        return WM_MOUSEMOVE;
+    }
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+};
+
+struct Services {
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<Sound> sound;
+    std::unique_ptr<MessageBox> box;
+    std::unique_ptr<Topmost> topmost;
+    std::unique_ptr<Help> help;
+    std::unique_ptr<Tray> tray;
+};
+
+Services& services() {
+    static Services s;
+    return s;
+}
+
+template <class T, class Real> T& serviceOr(std::unique_ptr<T>& slot) {
+    if (!slot) slot = std::make_unique<Real>();
+    return *slot;
+}
+
+} // namespace
+
+void installClock(std::unique_ptr<Clock> c) {
+    services().clock = std::move(c);
+}
+void installSound(std::unique_ptr<Sound> s) {
+    services().sound = std::move(s);
+}
+void installMessageBox(std::unique_ptr<MessageBox> b) {
+    services().box = std::move(b);
+}
+void installTopmost(std::unique_ptr<Topmost> t) {
+    services().topmost = std::move(t);
+}
+void installHelp(std::unique_ptr<Help> h) {
+    services().help = std::move(h);
+}
+void installTray(std::unique_ptr<Tray> t) {
+    services().tray = std::move(t);
+}
+
+void installRealServices() {
+    Services& s = services();
+    serviceOr<Clock, QtClock>(s.clock);
+    serviceOr<Sound, QtSound>(s.sound);
+    serviceOr<MessageBox, QtMessageBox>(s.box);
+    serviceOr<Topmost, QtTopmost>(s.topmost);
+    serviceOr<Help, QtHelp>(s.help);
+    serviceOr<Tray, QtTray>(s.tray);
+}
+
+Tray& TrayService() {
+    return serviceOr<Tray, QtTray>(services().tray);
+}
+
+QStringList SoundFolders() {
+    QStringList folders{QDir::currentPath()};
+    const QString appDir = QCoreApplication::applicationDirPath();
+    if (!appDir.isEmpty())
+        folders << QDir::cleanPath(appDir + QStringLiteral("/../share/kelvon/sounds"));
+    const QString buildDir = QStringLiteral(KELVON_BUILD_SOUNDS_DIR);
+    if (!buildDir.isEmpty()) folders << buildDir;
+    return folders;
+}
+
+QString ResolveSoundFile(const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/'))) return {};
+    for (const QString& folder : SoundFolders()) {
+        const QFileInfo info(QDir(folder), name);
+        if (info.isFile() && info.isReadable()) return info.absoluteFilePath();
+    }
+    return {};
+}
+
+} // namespace platform
+
+using namespace platform;
+
+QDateTime Now() {
+    return serviceOr<Clock, QtClock>(services().clock).now();
+}
+void PlaySoundFile(const QString& name, int flags) {
+    serviceOr<Sound, QtSound>(services().sound).play(name, flags);
+}
+void Beep() {
+    serviceOr<Sound, QtSound>(services().sound).beep();
+}
+void MsgBox(const QString& text) {
+    serviceOr<MessageBox, QtMessageBox>(services().box).show(text);
+}
+void KeepOnTop(QWidget* window) {
+    serviceOr<Topmost, QtTopmost>(services().topmost).keepOnTop(window);
+}
+void ShowHelpFile(const QString& path, int command) {
+    serviceOr<Help, QtHelp>(services().help).show(path, command);
+}

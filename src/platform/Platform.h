@@ -1,0 +1,101 @@
+#pragma once
+// What the program asks of the operating system. Each service has a Qt implementation and a
+// fake (Fakes.h); handlers call the free functions below, never Qt's OS-facing classes.
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QIcon;
+class QMenu;
+class QWidget;
+
+namespace platform {
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class Sound {
+  public:
+    virtual ~Sound() = default;
+    // Starts the wave file and returns at once; a name found nowhere is silence.
+    virtual void play(const QString& name, int flags) = 0;
+    virtual void beep() = 0;
+};
+
+class MessageBox {
+  public:
+    virtual ~MessageBox() = default;
+    // Text, OK only, no icon, caption "Kelvon"; waits for OK.
+    virtual void show(const QString& text) = 0;
+};
+
+class Topmost {
+  public:
+    virtual ~Topmost() = default;
+    // Keeps the window above every window that is not itself kept on top.
+    virtual void keepOnTop(QWidget* window) = 0;
+};
+
+class Help {
+  public:
+    virtual ~Help() = default;
+    virtual void show(const QString& path, int command) = 0;
+};
+
+// The notification area: one icon with a tip. Presses arrive as the mouse-message codes of
+// the classic tray protocol (513 left press, 516 right press, 515 double-click, ...).
+class Tray {
+  public:
+    virtual ~Tray() = default;
+    virtual bool isAvailable() const = 0;
+    // The menu is handed over for hosts that show a context menu themselves.
+    virtual bool add(const QIcon& icon, const QString& tip, QMenu* menu) = 0;
+    virtual void remove() = 0;
+    std::function<void(int code)> onPress;
+};
+
+// Codes reported to Tray::onPress.
+enum MouseCode : int {
+    WM_MOUSEMOVE = 0x200,
+    WM_LBUTTONDOWN = 0x201,
+    WM_LBUTTONUP = 0x202,
+    WM_LBUTTONDBLCLK = 0x203,
+    WM_RBUTTONDOWN = 0x204,
+    WM_RBUTTONUP = 0x205,
+    WM_RBUTTONDBLCLK = 0x206,
+    WM_MBUTTONDOWN = 0x207,
+};
+
+// Flags of PlaySoundFile: start and return at once; never fall back to a default sound.
+constexpr int SND_ASYNC = 1;
+constexpr int SND_NODEFAULT = 2;
+
+void installClock(std::unique_ptr<Clock> clock);
+void installSound(std::unique_ptr<Sound> sound);
+void installMessageBox(std::unique_ptr<MessageBox> box);
+void installTopmost(std::unique_ptr<Topmost> topmost);
+void installHelp(std::unique_ptr<Help> help);
+void installTray(std::unique_ptr<Tray> tray);
+// Puts the Qt implementation behind every service that has none yet.
+void installRealServices();
+
+Tray& TrayService();
+
+// Where a bare sound name is looked up: the working directory, the installed
+// share/kelvon/sounds, then the build tree. Empty when found nowhere.
+QString ResolveSoundFile(const QString& name);
+QStringList SoundFolders();
+
+} // namespace platform
+
+QDateTime Now();
+void PlaySoundFile(const QString& name, int flags);
+void Beep();
+void MsgBox(const QString& text);
+void KeepOnTop(QWidget* window);
+void ShowHelpFile(const QString& path, int command);

@@ -1,0 +1,26 @@
+#pragma once
+// The date and time text rules: "mm/dd/yy" and "hh:mm:ss", read month first whatever the
+// locale, because that is how the data file holds them.
+
+#include <QDateTime>
+#include <optional>
+
+// The date a time-only text stands on, as the classic date serial 0.
+inline const QDate ZeroDate{1899, 12, 30};
+
+// Whether a text converts to a date or time, and to which. Accepts "m/d/yy", "mm/dd/yyyy",
+// "h:mm", "h:mm:ss" with an optional AM/PM, and a date followed by a space and a time.
+std::optional<QDateTime> ConvertDateTime(const QString& text);
+bool IsDateTime(const QString& text);
+
+QString DateText(const QDate& date); // "mm/dd/yy"
+QString TimeText(const QTime& time); // "hh:mm:ss", 24-hour
+
+// The order in which time texts are compared: character by character, a prefix first.
+bool TextNotAfter(const QString& a, const QString& b);
+
+// Today's day of the month in the next month, or that month's last day when it is shorter.
+QDate NextMonthSameDay(const QDate& today);
+
+// The system's long time format without its time-zone name.
+QString RegionalTimeText(const QTime& time);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "forms/TrayLayouts.h"
+
+#include <QWidget>
+
+// Owner of the notification-area icon; never shown.
+class frmTray : public QWidget, public TrayLayout {
+  public:
+    frmTray();
+    Q_DISABLE_COPY_MOVE(frmTray)
+
+    void Form_Load();
+    void Form_Unload() {}
+    void CreateIcon();
+    void DeleteIcon();
+    void Timer1_Timer();
+    // Presses on the icon arrive as a mouse move whose X, in pixels, is the mouse-message code.
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+};
+
+// Owner of the tray menu; never shown.
+class frmPopTray : public QWidget, public PopTrayLayout {
+  public:
+    frmPopTray();
+    Q_DISABLE_COPY_MOVE(frmPopTray)
+
+    void Form_Load() {}
+    void Form_Unload() {}
+    void mnuKelvon_Click();
+    void mnuSet_Click();
+    void mnuHelp_Click();
+    void mnuAbout_Click();
+    void mnuClose_Click();
+};
+
+// What Exit reports to the event loop; tests swap it to keep their application running.
+void SetProgramEnd(std::function<void(int exitCode)> end);
