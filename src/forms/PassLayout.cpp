@@ -28,9 +28,8 @@ void styleDisplay(QLabel* label) {
 
 int MsToNextTick(int msecOfSecond) {
     int wait = TickPhaseMs - msecOfSecond % 500;
-    // A tick that ran just before its phase point has had that point: wait for the next.
-    while (wait < 50)
-        wait += 500;
+    // A tick that ran a moment before its phase point has had that point: wait for the next.
+    if (wait < 2) wait += 500;
     return wait;
 }
 

@@ -1,0 +1,337 @@
+// The clock tick, the firing and the acknowledgement, on the real windows with a fake clock.
+
+#include "WindowTest.h"
+#include "alarm/Alarm.h"
+#include "forms/PassLayout.h"
+#include "store/DateText.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+Notes oneReminder(const QString& date, const QString& time,
+                  const QString& message = QStringLiteral("call Bob")) {
+    Notes n;
+    n.NoteDate[0] = date;
+    n.NoteTime[0] = time;
+    n.NoteMessage[0] = message;
+    n.SoundAlert = true;
+    return n;
+}
+} // namespace
+
+class AlarmTest : public QObject {
+    Q_OBJECT
+    WindowTest t;
+
+    // Loads the editor from the file and returns the main window with its own clock stopped, so
+    // that only the test's ticks run.
+    frmPass& start(const Notes& file) {
+        t.writeFile(file);
+        Default<frmNotify>();
+        frmPass& main = Default<frmPass>();
+        main.setTimerEnabled(false);
+        return main;
+    }
+    void at(int y, int m, int d, int hh, int mm, int ss, int ms = 0) {
+        t.fakes.clock->set(QDateTime(QDate(y, m, d), QTime(hh, mm, ss, ms)));
+    }
+    static void stopAlertClocks() {
+        for (frmPass* a : WindowTest::alertWindows())
+            a->setTimerEnabled(false);
+    }
+
+  private Q_SLOTS:
+    void init() { t.init(); }
+    void cleanup() { t.cleanup(); }
+
+    void dueReminderFiresAtItsSecondOnce() {
+        frmPass& main = start(oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:30:00")));
+        at(2007, 3, 24, 14, 29, 59, 999);
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 0);
+        QCOMPARE(main.Label2->text(), QStringLiteral("03/24/07"));
+        QCOMPARE(main.Label3->text(), RegionalTimeText(QTime(14, 29, 59)));
+
+        at(2007, 3, 24, 14, 30, 0, 4);
+        main.Timer1_Timer();
+        const QList<frmPass*> alerts = t.alertWindows();
+        QCOMPARE(alerts.size(), 1);
+        stopAlertClocks();
+        frmPass* alert = alerts.first();
+        QCOMPARE(alert->LbMessage->text(), QStringLiteral("call Bob"));
+        QCOMPARE(AlertWindow.data(), static_cast<QDialog*>(alert));
+        QVERIFY(std::count(t.fakes.topmost->windows.begin(), t.fakes.topmost->windows.end(),
+                           alert) == 1);
+        QCOMPARE(t.fakes.sound->events,
+                 QStringList({QStringLiteral("beep"), QStringLiteral("play:Alert.wav:3")}));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+        // The alert window's load named the main window, which stays hidden.
+        QCOMPARE(main.windowTitle(), QStringLiteral("Kelvon"));
+        QVERIFY(!main.isVisible());
+
+        for (int k = 0; k < 5; ++k) {
+            t.fakes.clock->advanceSeconds(1);
+            main.Timer1_Timer();
+            alert->Timer1_Timer();
+        }
+        QCOMPARE(t.alertWindows().size(), 1);
+    }
+
+    void dueTestOverDatesTimesAndFlags() {
+        struct Case {
+            const char* name;
+            QString date, time, message;
+            qint16 done;
+            bool fires;
+        };
+        const Case cases[] = {
+            {"done never fires", QStringLiteral("03/24/07"), QStringLiteral("14:00:00"),
+             QStringLiteral("m"), 1, false},
+            {"done with nothing set", QString(), QString(), QStringLiteral("m"), 1, false},
+            {"no date, time passed", QString(), QStringLiteral("09:00:00"), QStringLiteral("m"), 0,
+             true},
+            {"message only fires at once", QString(), QString(), QStringLiteral("m"), 0, true},
+            {"date only, today", QStringLiteral("03/24/07"), QString(), QString(), 0, true},
+            {"later today", QStringLiteral("03/24/07"), QStringLiteral("14:30:00"),
+             QStringLiteral("m"), 0, false},
+            {"tomorrow", QStringLiteral("03/25/07"), QStringLiteral("00:00:00"),
+             QStringLiteral("m"), 0, false},
+            {"yesterday later in the day", QStringLiteral("03/23/07"), QStringLiteral("23:00:00"),
+             QStringLiteral("m"), 0, false},
+            {"yesterday earlier in the day", QStringLiteral("03/23/07"), QStringLiteral("09:00:00"),
+             QStringLiteral("m"), 0, true},
+            {"four-digit year", QStringLiteral("3/24/2007"), QStringLiteral("14:29:59"),
+             QStringLiteral("m"), 0, true},
+            {"next year", QStringLiteral("01/01/08"), QStringLiteral("00:00:00"),
+             QStringLiteral("m"), 0, false},
+            {"date that is no date", QStringLiteral("02/30/07"), QString(), QStringLiteral("m"), 0,
+             false},
+            {"words for a date", QStringLiteral("soon"), QString(), QStringLiteral("m"), 0, false},
+            {"a time in the date box", QStringLiteral("08:00"), QStringLiteral("14:00"),
+             QStringLiteral("m"), 0, true},
+        };
+        for (const Case& c : cases) {
+            Notes n = oneReminder(c.date, c.time, c.message);
+            n.NoteDone[0] = c.done;
+            frmPass& main = start(n);
+            at(2007, 3, 24, 14, 29, 59);
+            main.Timer1_Timer();
+            QVERIFY2(int(t.alertWindows().size()) == (c.fires ? 1 : 0), c.name);
+            t.cleanup();
+            t.init();
+        }
+    }
+
+    void missedYesterdayFiresAtItsTimeToday() {
+        frmPass& main = start(oneReminder(QStringLiteral("03/23/07"), QStringLiteral("23:00:00")));
+        at(2007, 3, 24, 9, 0, 0);
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 0);
+        at(2007, 3, 24, 23, 0, 0);
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 1);
+    }
+
+    void firstStartWithoutAFileFiresNothing() {
+        Default<frmNotify>();
+        frmPass& main = Default<frmPass>();
+        main.setTimerEnabled(false);
+        for (int k = 0; k < 4; ++k)
+            main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 0);
+        QVERIFY(t.fakes.sound->events.isEmpty());
+        QVERIFY(!QFile::exists(DataFileName));
+    }
+
+    void twoDueSlotsGiveTwoWindowsAndTwoSounds() {
+        Notes n = oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:00:00"),
+                              QStringLiteral("first"));
+        n.NoteDate[5] = QStringLiteral("03/20/07");
+        n.NoteMessage[5] = QStringLiteral("second");
+        frmPass& main = start(n);
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 2);
+        QCOMPARE(AlertWindow->findChildren<QLabel*>().contains(
+                     static_cast<frmPass*>(AlertWindow.data())->LbMessage),
+                 true);
+        QCOMPARE(static_cast<frmPass*>(AlertWindow.data())->LbMessage->text(),
+                 QStringLiteral("second"));
+        QCOMPARE(t.fakes.sound->played(),
+                 QStringList({QStringLiteral("Alert.wav"), QStringLiteral("Alert.wav")}));
+        QCOMPARE(t.fakes.sound->beeps(), 2);
+        const Notes f = t.fileNotes();
+        QCOMPARE(f.NoteDone[0], qint16(1));
+        QCOMPARE(f.NoteDone[5], qint16(1));
+    }
+
+    void noSoundChosenStillOpensTheWindow() {
+        Notes n = oneReminder(QStringLiteral("03/24/07"), QString(), QString());
+        n.SoundAlert = false;
+        frmPass& main = start(n);
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 1);
+        QVERIFY(t.alertWindows().first()->LbMessage->text().isEmpty());
+        QVERIFY(t.fakes.sound->events.isEmpty());
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+    }
+
+    void editorAndAboutOpenTogetherHoldEveryFiring() {
+        frmPass& main = start(oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:00:00")));
+        Default<frmNotify>().show();
+        Default<frmAbout>().show();
+        for (int k = 0; k < 3; ++k)
+            main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 0);
+        QCOMPARE(NoteTable.NoteDone[0], qint16(0));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
+        Unload<frmAbout>();
+        main.Timer1_Timer(); // the editor alone does not hold it
+        QCOMPARE(t.alertWindows().size(), 1);
+    }
+
+    void messagesShowAsTyped() {
+        const QString markup = QStringLiteral("<b>call</b> <img src=\"file:///etc/passwd\">");
+        frmPass& main = start(oneReminder(QStringLiteral("03/24/07"), QString(), markup));
+        main.Timer1_Timer();
+        QLabel* line = t.alertWindows().first()->LbMessage;
+        QCOMPARE(line->textFormat(), Qt::PlainText);
+        QCOMPARE(line->text(), markup);
+    }
+
+    void writeProtectedFileFiresOncePerArming() {
+        frmPass& main = start(oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:00:00")));
+        QFile::setPermissions(DataFileName, QFile::ReadOwner);
+        const QByteArray before = t.fileBytes();
+        for (int k = 0; k < 10; ++k) {
+            main.Timer1_Timer();
+            for (frmPass* a : t.alertWindows())
+                a->Timer1_Timer();
+            t.fakes.clock->advanceSeconds(1);
+        }
+        QCOMPARE(t.alertWindows().size(), 1);
+        QCOMPARE(t.fileBytes(), before);
+        // The editor re-arms it: it may fire again.
+        Default<frmNotify>().ckDaily[0]->click();
+        main.Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 2);
+    }
+
+    void acknowledgementMovesRepeatsOnFromToday() {
+        struct Case {
+            const char* name;
+            QString date, time;
+            int repeat; // 0 daily, 1 weekly, 2 monthly
+            QDateTime ack;
+            QString expected; // empty: not advanced
+        };
+        auto when = [](int y, int m, int d, int hh, int mm) {
+            return QDateTime(QDate(y, m, d), QTime(hh, mm));
+        };
+        const Case cases[] = {
+            {"daily at the year end", QStringLiteral("12/31/07"), QStringLiteral("09:00:00"), 0,
+             when(2007, 12, 31, 9, 5), QStringLiteral("01/01/08")},
+            {"monthly in December", QStringLiteral("12/15/07"), QStringLiteral("09:00:00"), 2,
+             when(2007, 12, 15, 10, 0), QStringLiteral("01/15/08")},
+            {"monthly in March", QStringLiteral("03/10/07"), QStringLiteral("09:00:00"), 2,
+             when(2007, 3, 10, 10, 0), QStringLiteral("04/10/07")},
+            {"monthly from the 31st", QStringLiteral("01/31/08"), QStringLiteral("09:00:00"), 2,
+             when(2008, 1, 31, 10, 0), QStringLiteral("02/29/08")},
+            {"weekly fired Monday, acknowledged Wednesday", QStringLiteral("03/19/07"),
+             QStringLiteral("08:00:00"), 1, when(2007, 3, 21, 8, 30), QStringLiteral("03/28/07")},
+            {"later day, before its time", QStringLiteral("03/19/07"), QStringLiteral("08:00:00"),
+             0, when(2007, 3, 21, 7, 59), QString()},
+            {"across the new year", QStringLiteral("12/31/07"), QStringLiteral("09:00:00"), 0,
+             when(2008, 1, 1, 9, 30), QStringLiteral("01/02/08")},
+            {"not yet due", QStringLiteral("03/30/07"), QStringLiteral("08:00:00"), 0,
+             when(2007, 3, 21, 9, 0), QString()},
+        };
+        for (const Case& c : cases) {
+            Notes n = oneReminder(c.date, c.time);
+            n.NoteDone[0] = 1;
+            (c.repeat == 0   ? n.RepeatDaily
+             : c.repeat == 1 ? n.RepeatWeekly
+                             : n.RepeatMonthly)[0] = 1;
+            n.NoteDone[1] = 1; // a done one-time reminder stays done
+            n.NoteDate[1] = QStringLiteral("03/01/07");
+            // The editor's load re-arms rows with a repeat; the slot fired since then.
+            t.writeFile(n);
+            Default<frmNotify>();
+            NoteTable.NoteDone[0] = 1;
+            Default<frmNotify>().SaveMsg();
+            frmPass& main = Default<frmPass>();
+            main.setTimerEnabled(false);
+            main.show();
+            t.fakes.clock->set(c.ack);
+            main.cmdOK->click();
+            const Notes f = t.fileNotes();
+            const QString expected = c.expected.isEmpty() ? c.date : c.expected;
+            QVERIFY2(f.NoteDate[0] == expected, c.name);
+            QVERIFY2(Default<frmNotify>().txtDateNotify[0]->text() == expected, c.name);
+            QVERIFY2(f.NoteDone[0] == (c.expected.isEmpty() ? 1 : 0), c.name);
+            QCOMPARE(f.NoteDone[1], qint16(1));
+            QVERIFY(!main.isVisible());
+            t.cleanup();
+            t.init();
+        }
+    }
+
+    void alertOKKeepsItOpenAndClosingAcknowledges() {
+        Notes n = oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:00:00"));
+        n.RepeatDaily[0] = 1;
+        frmPass& main = start(n);
+        main.show();
+        main.Timer1_Timer();
+        QPointer<frmPass> alert = t.alertWindows().first();
+        alert->setTimerEnabled(false);
+        alert->cmdOK->click();
+        QVERIFY(alert->isVisible());
+        QVERIFY(alert->LbMessage->text().isEmpty());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(t.fileNotes().NoteDate[0], QStringLiteral("03/25/07"));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
+
+        // Fired again the next day; this time the close box acknowledges.
+        at(2007, 3, 25, 14, 0, 1);
+        main.Timer1_Timer();
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+        QPointer<frmPass> second =
+            t.alertWindows().contains(alert.data()) && t.alertWindows().size() == 2
+                ? (t.alertWindows()[0] == alert ? t.alertWindows()[1] : t.alertWindows()[0])
+                : nullptr;
+        QVERIFY(second);
+        second->close();
+        QTRY_VERIFY(second.isNull());
+        QCOMPARE(t.fileNotes().NoteDate[0], QStringLiteral("03/26/07"));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
+    }
+
+    void closedMainWindowStopsUntilItIsUsedAgain() {
+        frmPass& main = start(oneReminder(QStringLiteral("03/25/07"), QStringLiteral("10:00:00")));
+        main.show();
+        main.close();
+        QTRY_VERIFY(!IsLoaded<frmPass>() || !Default<frmPass>().isVisible());
+        QVERIFY(!DefaultSlot<frmPass>()); // gone, with its clock
+        at(2007, 3, 25, 10, 0, 1);
+        QTest::qWait(20);
+        QCOMPARE(t.alertWindows().size(), 0);
+        frmPass& again = Default<frmPass>(); // any use loads it anew, clock running
+        QVERIFY(again.timerEnabled());
+        QCOMPARE(again.windowTitle(), QStringLiteral("Kelvon"));
+    }
+
+    void ticksKeepAFixedPhase() {
+        const std::pair<int, int> cases[] = {{0, 3},   {3, 500},       {4, 499},   {250, 253},
+                                             {499, 4}, {502, 1 + 500}, {505, 498}, {999, 4}};
+        for (const auto& [msec, wait] : cases)
+            QCOMPARE(MsToNextTick(msec), wait);
+    }
+};
+
+QTEST_MAIN(AlarmTest)
+#include "alarm_test.moc"
