@@ -10,6 +10,7 @@
 #include "forms/Default.h"
 #include "platform/Fakes.h"
 #include "store/DataFile.h"
+#include "store/DateText.h"
 #include "store/Module1.h"
 #include "tray/frmTray.h"
 

@@ -1,0 +1,147 @@
+// Start-up pieces of the clock window, the default instances, the About box and help.
+
+#include "WindowTest.h"
+#include "platform/HelpViewer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class AppTest : public QObject {
+    Q_OBJECT
+    WindowTest t;
+
+  private Q_SLOTS:
+    void init() { t.init(); }
+    void cleanup() { t.cleanup(); }
+
+    void defaultInstancesLoadOnFirstUseAndAfreshAfterUnload() {
+        QVERIFY(!IsLoaded<frmAbout>());
+        QVERIFY(!Default<frmAbout>().isVisible()); // a visibility test creates it, hidden
+        QVERIFY(IsLoaded<frmAbout>());
+        QCOMPARE(Default<frmAbout>().lblVersion->text(), QStringLiteral("Version 7.8.0"));
+        Default<frmAbout>().lblVersion->setText(QStringLiteral("changed"));
+        QCOMPARE(Default<frmAbout>().lblVersion->text(), QStringLiteral("changed")); // loaded once
+        QPointer<frmAbout> first = &Default<frmAbout>();
+        Unload<frmAbout>();
+        QVERIFY(!IsLoaded<frmAbout>());
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(Default<frmAbout>().lblVersion->text(), QStringLiteral("Version 7.8.0"));
+    }
+
+    void clockWindowLoadsTopmostWithItsLabelsAndTheFile() {
+        Notes n;
+        n.NoteMessage[3] = QStringLiteral("from the file");
+        t.writeFile(n);
+        frmPass& main = Default<frmPass>();
+        QVERIFY(!main.isVisible());
+        QCOMPARE(t.fakes.topmost->windows, std::vector<QWidget*>{&main});
+        QCOMPARE(main.Label2->text(), QStringLiteral("03/24/07"));
+        QCOMPARE(main.Label3->text(), RegionalTimeText(QTime(14, 29, 59)));
+        QVERIFY(main.LbMessage->text().isEmpty());
+        QCOMPARE(main.windowTitle(), QStringLiteral("Kelvon"));
+        QCOMPARE(NoteTable.NoteMessage[3], QStringLiteral("from the file"));
+        QVERIFY(main.timerEnabled());
+        QVERIFY(main.cmdOK->isDefault());
+        QVERIFY(main.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(
+            !(main.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        // The displays show their text as it is.
+        QCOMPARE(main.LbMessage->textFormat(), Qt::PlainText);
+    }
+
+    void menuBarAndItsShortcuts() {
+        frmPass& main = Default<frmPass>();
+        QStringList bar;
+        for (QAction* a : main.menuBar->actions())
+            bar << a->text();
+        QCOMPARE(bar, QStringList({QStringLiteral("&Set"), QStringLiteral("&Help")}));
+        QCOMPARE(main.mnuNotify->menu(), nullptr);
+        QCOMPARE(main.mnuHelpItem->text(), QStringLiteral("&Help"));
+        QCOMPARE(main.mnuAbout->text(), QStringLiteral("&About"));
+
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.activateWindow();
+        QTest::keyClick(&main, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(t.fakes.help->calls, 1);
+        QCOMPARE(t.fakes.help->path, QDir::currentPath() + QStringLiteral("/KELVON.HLP"));
+        QCOMPARE(t.fakes.help->command, 3);
+
+        bool aboutOpen = false;
+        t.whileModal(
+            [&] {
+                aboutOpen = Default<frmAbout>().isVisible();
+                QTest::keyClick(&Default<frmAbout>(), Qt::Key_Escape);
+            },
+            [&] { QTest::keyClick(&main, Qt::Key_A, Qt::ControlModifier); });
+        QVERIFY(aboutOpen);
+        QVERIFY(!IsLoaded<frmAbout>());
+    }
+
+    void aboutBoxClosesOnEnterAndEscape() {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QString title, version;
+            t.whileModal(
+                [&] {
+                    title = Default<frmAbout>().lblTitle->text();
+                    version = Default<frmAbout>().lblVersion->text();
+                    QTest::keyClick(&Default<frmAbout>(), key);
+                },
+                [&] { Default<frmPass>().mnuAbout_Click(); });
+            QCOMPARE(title, QStringLiteral("Kelvon"));
+            QCOMPARE(version, QStringLiteral("Version 7.8.0"));
+            QVERIFY(!IsLoaded<frmAbout>());
+        }
+    }
+
+    void helpPathIsTheWorkingDirectoryAndTheFileName() {
+        QCOMPARE(HelpFilePath(),
+                 QDir::currentPath() + QDir::separator() + QStringLiteral("KELVON.HLP"));
+        QDir::setCurrent(QDir::rootPath());
+        QCOMPARE(HelpFilePath(), QStringLiteral("//KELVON.HLP")); // the root already ends in one
+        QDir::setCurrent(t.dir->path());
+    }
+
+    void helpViewerShowsTheFileOrSaysItIsMissing() {
+        const QString missing = QDir::currentPath() + QStringLiteral("/KELVON.HLP");
+        platform::HelpViewer& viewer = platform::HelpViewer::open(missing, 3);
+        QCOMPARE(viewer.notice(), platform::MissingHelpSentence(missing));
+        QVERIFY(viewer.notice().contains(missing));
+        QVERIFY(viewer.shownText().contains(missing));
+        QVERIFY(viewer.shownText().contains(QStringLiteral("Set Alarm"))); // the built-in copy
+
+        QFile file(missing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<h1>Local help</h1><p>Our own words.</p>");
+        file.close();
+        platform::HelpViewer& again = platform::HelpViewer::open(missing, 3);
+        QVERIFY(again.notice().isEmpty());
+        QVERIFY(again.shownText().contains(QStringLiteral("Our own words.")));
+        again.close();
+    }
+
+    void closingTheMainWindowAcknowledgesBeforeItGoes() {
+        Notes n;
+        n.NoteDate[0] = QStringLiteral("03/20/07");
+        n.NoteTime[0] = QStringLiteral("09:00:00");
+        n.RepeatWeekly[0] = 1;
+        t.writeFile(n);
+        Default<frmNotify>();
+        NoteTable.NoteDone[0] = 1; // it has fired
+        Default<frmNotify>().SaveMsg();
+        frmPass& main = Default<frmPass>();
+        main.show();
+        main.close();
+        QCOMPARE(t.fileNotes().NoteDate[0], QStringLiteral("03/31/07"));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
+        QVERIFY(!IsLoaded<frmPass>());
+    }
+};
+
+QTEST_MAIN(AppTest)
+#include "app_test.moc"
