@@ -1,5 +1,8 @@
 #include "app/Main.h"
+#include "forms/Default.h"
+#include "platform/Ending.h"
 #include "platform/Platform.h"
+#include "tray/frmTray.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -11,6 +14,11 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray
     platform::installRealServices();
     Main();
+    // Ending by signal or by the session's end saves just as the tray menu's Exit does.
+    platform::WatchForEnd([] {
+        if (IsLoaded<frmPopTray>() || IsLoaded<frmTray>()) Default<frmPopTray>().mnuClose_Click();
+        else QCoreApplication::exit(0);
+    });
     const int code = QApplication::exec();
     // Windows still open at Exit end with the program, without their unload handlers.
     QList<QPointer<QWidget>> windows;
