@@ -125,6 +125,30 @@ class AppTest : public QObject {
         again.close();
     }
 
+    void soundsAreFoundInTheWorkingFolderFirst() {
+        // The installed folder, as it stands beside an installed binary.
+        QDir installed(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/kelvon/sounds"));
+        QVERIFY(installed.mkpath(QStringLiteral(".")));
+        const QString name = QStringLiteral("test-only-sound.wav");
+        auto touch = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write("RIFF") == 4;
+        };
+        QVERIFY(touch(installed.filePath(name)));
+        QCOMPARE(platform::ResolveSoundFile(name),
+                 QFileInfo(installed.filePath(name)).absoluteFilePath());
+        QVERIFY(touch(QDir::current().filePath(name)));
+        QCOMPARE(platform::ResolveSoundFile(name), QDir::current().absoluteFilePath(name));
+        QFile::remove(installed.filePath(name));
+        QFile::remove(QDir::current().filePath(name));
+        QVERIFY(platform::ResolveSoundFile(name).isEmpty());
+        QVERIFY(platform::ResolveSoundFile(QStringLiteral("../Kelvo.dat")).isEmpty());
+        // The program's own four come from the build tree when run from it.
+        for (const char* file : {"checkmsgs.wav", "Alert.wav", "Keytry.wav", "Keyhaw.wav"})
+            QVERIFY2(!platform::ResolveSoundFile(QString::fromLatin1(file)).isEmpty(), file);
+    }
+
     void closingTheMainWindowAcknowledgesBeforeItGoes() {
         Notes n;
         n.NoteDate[0] = QStringLiteral("03/20/07");

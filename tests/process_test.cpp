@@ -20,7 +20,7 @@ class ProcessTest : public QObject {
         return n;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void endingBySignalAcknowledgesAndSaves_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << int(SIGTERM);

@@ -16,8 +16,10 @@ int main(int argc, char** argv) {
     Main();
     // Ending by signal or by the session's end saves just as the tray menu's Exit does.
     platform::WatchForEnd([] {
-        if (IsLoaded<frmPopTray>() || IsLoaded<frmTray>()) Default<frmPopTray>().mnuClose_Click();
-        else QCoreApplication::exit(0);
+        if (IsLoaded<frmPopTray>() || IsLoaded<frmTray>())
+            Default<frmPopTray>().mnuClose_Click();
+        else
+            QCoreApplication::exit(0);
     });
     const int code = QApplication::exec();
     // Windows still open at Exit end with the program, without their unload handlers.

@@ -228,6 +228,14 @@ frame_geometry() {
     F_X=$((W_X - l)) F_Y=$((W_Y - t)) F_W=$((W_W + l + r)) F_H=$((W_H + t + b))
 }
 
+# open_menu: right click on the icon, true once the pop-up menu shows.
+open_menu() {
+    [[ -n ${ICON:-} ]] || return 1
+    wait_ms 2000 eval '! find_menu' || return 1
+    click_at "$ICON_CX" "$ICON_CY" 3
+    wait_ms 3000 find_menu
+}
+
 click_at() { bounded xdotool mousemove "$1" "$2" sleep 0.2 click "$3"; }
 
 # Keys go to the focused window; make sure that is the one meant.
@@ -335,14 +343,6 @@ if [[ -n $ICON ]]; then
 else
     check fail "left click shows the clock window" "no icon to click"
 fi
-
-# open_menu: right click on the icon, true once the pop-up menu shows.
-open_menu() {
-    [[ -n ${ICON:-} ]] || return 1
-    wait_ms 2000 eval '! find_menu' || return 1
-    click_at "$ICON_CX" "$ICON_CY" 3
-    wait_ms 3000 find_menu
-}
 
 if open_menu; then
     check ok "right click pops up the menu (${W_W}x$W_H at $W_X,$W_Y)"
