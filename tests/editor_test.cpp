@@ -98,6 +98,13 @@ class EditorTest : public QObject {
 
         e.VScroll1->setValue(0);
         QCOMPARE(rowTopInWindow(0), Px(RowTop0));
+
+        // It reopens where it was left.
+        e.VScroll1->setValue(2400);
+        e.cmdOKnotify->click();
+        t.whileModal([&] { e.cmdOKnotify->click(); }, [&] { Default<frmPass>().mnuNotify_Click(); });
+        QCOMPARE(e.VScroll1->value(), 2400);
+        QCOMPARE(rowTopInWindow(8), Px(RowTop0));
     }
 
     void setOpensTheEditorCentredAtTheTopAndOKRestartsTheClock() {

@@ -102,7 +102,8 @@ void NotifyLayout::setupUi(QDialog* w) {
     soundGroup = new QButtonGroup(w);
     auto option = [&](const QString& caption, int top) {
         auto* o = new QRadioButton(caption, w);
-        place(o, 8265, top, 840, 285);
+        place(o, 8235, top, 975, 285);
+        o->setStyleSheet(QStringLiteral("QRadioButton { font: 7pt Arial; }"));
         o->setAutoExclusive(false);
         soundGroup->addButton(o);
         return o;
@@ -115,7 +116,7 @@ void NotifyLayout::setupUi(QDialog* w) {
     std::array<QPushButton**, 4> tests{&cmdTest1, &cmdTest2, &cmdTest3, &cmdTest4};
     for (int k = 0; k < 4; ++k) {
         *tests[k] = pictureButton(Artwork::playIcon(), w);
-        place(*tests[k], 9135, 345 + 330 * k, 375, 285);
+        place(*tests[k], 9225, 345 + 330 * k, 330, 285);
     }
 
     Image1 = new QLabel(w);
