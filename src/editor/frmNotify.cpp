@@ -154,18 +154,8 @@ void frmNotify::cmdTest4_Click() {
 
 void frmNotify::cmdOKnotify_Click() {
     TodayText = DateText(Now().date());
-    for (int i = 0; i < RowCount; ++i) {
-        NoteTable.NoteDate[i] = txtDateNotify[i]->text();
-        NoteTable.NoteMessage[i] = txtMessage[i]->text();
-        NoteTable.NoteTime[i] = txtTimeNote[i]->text();
-        NoteTable.RepeatDaily[i] = qint16(Value(ckDaily[i]));
-        NoteTable.RepeatWeekly[i] = qint16(Value(ckWeekly[i]));
-        NoteTable.RepeatMonthly[i] = qint16(Value(ckMonthly[i]));
-    }
-    NoteTable.SoundMessage = optMessage->isChecked();
-    NoteTable.SoundAlert = optAlert->isChecked();
-    NoteTable.SoundDive = optDive->isChecked();
-    NoteTable.SoundAlarm = OptAlarm->isChecked();
+    // Texts, repeats and the sound choice into the table; its done flags stay.
+    NoteTable = Shown();
 
     auto accepted = [](const QLineEdit* box) {
         return box->text().isEmpty() || IsDateTime(box->text());
@@ -187,25 +177,26 @@ void frmNotify::cmdOKnotify_Click() {
     hide();
 }
 
-void frmNotify::SaveMsg() {
-    Notes file;
-    file.FileHeader1 = NoteTable.FileHeader1;
-    file.FileHeader2 = NoteTable.FileHeader2;
-    file.SoundMessage = optMessage->isChecked();
-    file.SoundAlert = optAlert->isChecked();
-    file.SoundDive = optDive->isChecked();
-    file.SoundAlarm = OptAlarm->isChecked();
+Notes frmNotify::Shown() const {
+    Notes shown = NoteTable;
+    shown.SoundMessage = optMessage->isChecked();
+    shown.SoundAlert = optAlert->isChecked();
+    shown.SoundDive = optDive->isChecked();
+    shown.SoundAlarm = OptAlarm->isChecked();
     for (int i = 0; i < RowCount; ++i) {
-        file.NoteDate[i] = txtDateNotify[i]->text();
-        file.NoteMessage[i] = txtMessage[i]->text();
-        file.NoteTime[i] = txtTimeNote[i]->text();
-        file.RepeatDaily[i] = qint16(Value(ckDaily[i]));
-        file.RepeatWeekly[i] = qint16(Value(ckWeekly[i]));
-        file.RepeatMonthly[i] = qint16(Value(ckMonthly[i]));
-        file.NoteDone[i] = NoteTable.NoteDone[i];
+        shown.NoteDate[i] = txtDateNotify[i]->text();
+        shown.NoteMessage[i] = txtMessage[i]->text();
+        shown.NoteTime[i] = txtTimeNote[i]->text();
+        shown.RepeatDaily[i] = qint16(Value(ckDaily[i]));
+        shown.RepeatWeekly[i] = qint16(Value(ckWeekly[i]));
+        shown.RepeatMonthly[i] = qint16(Value(ckMonthly[i]));
     }
+    return shown;
+}
+
+void frmNotify::SaveMsg() {
     // A failed save is not reported; the file on disk stays the previous whole one.
-    saveDataFile(DataFileName, file);
+    saveDataFile(DataFileName, Shown());
 }
 
 void PlaceEditor() {

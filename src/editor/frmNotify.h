@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/NotifyLayout.h"
+#include "store/NoteTable.h"
 
 #include <QDialog>
 
@@ -28,6 +29,8 @@ class frmNotify : public QDialog, public NotifyLayout {
     void cmdOKnotify_Click();
     // Writes the data file from the rows, the option buttons and the table's done flags.
     void SaveMsg();
+    // What the editor shows, with the table's done flags and header texts.
+    Notes Shown() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
