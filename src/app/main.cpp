@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "forms/Artwork.h"
 #include "forms/Default.h"
 #include "platform/Ending.h"
 #include "platform/Platform.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray
+    QApplication::setWindowIcon(Artwork::appIcon());
     platform::installRealServices();
     Main();
     // Ending by signal or by the session's end saves just as the tray menu's Exit does.

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Drives a real Kelvon through its tray icon on a private X server (Xvfb, openbox, trayer).
 # Usage: desktop_test.sh /path/to/kelvon
-# Set DESKTOP_TEST_SHOTS=<dir> to keep screenshots of the desktop at the interesting moments.
+# Set DESKTOP_TEST_SHOTS=<dir> to keep screenshots of the desktop at the interesting moments;
+# KEEP_TMP=1 keeps the scratch folder (logs, Kelvo.dat).
 # screenshots.sh sources this file for its helpers; everything after the guard is the test.
+# Helpers hand results back in globals (W_*, F_*, ICON, MENU, ...).
+# shellcheck disable=SC2034,SC2015,SC2016
 
 set -u
 
@@ -62,7 +65,9 @@ cleanup() {
         stop_pid "${STARTED[i]}"
     done
     STARTED=()
-    if [[ -n $TMP_ROOT && -d $TMP_ROOT && -z ${KEEP_TMP:-} ]]; then rm -rf "$TMP_ROOT"; fi
+    if [[ -n $TMP_ROOT && -d $TMP_ROOT ]]; then
+        if [[ -n ${KEEP_TMP:-} ]]; then echo "# kept $TMP_ROOT" >&2; else rm -rf "$TMP_ROOT"; fi
+    fi
 }
 
 make_tmp() {
@@ -77,8 +82,16 @@ start_xvfb() {
         3>"$TMP_ROOT/display" >"$TMP_ROOT/xvfb.log" 2>&1 &
     XVFB_PID=$!
     STARTED+=("$XVFB_PID")
+    # If this script is killed outright, its clients die with the server; the server dies here.
+    (
+        trap - EXIT INT TERM HUP
+        while kill -0 "$$" 2>/dev/null; do sleep 1; done
+        kill "$XVFB_PID" 2>/dev/null
+    ) &
+    STARTED+=("$!")
     wait_ms 15000 test -s "$TMP_ROOT/display" || { echo "Xvfb did not start" >&2; return 1; }
-    export DISPLAY=":$(head -n1 "$TMP_ROOT/display")"
+    DISPLAY=":$(head -n1 "$TMP_ROOT/display")"
+    export DISPLAY
     # The caller's session must not leak in: no Wayland, no D-Bus tray, no desktop theme.
     unset WAYLAND_DISPLAY XAUTHORITY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
         QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS

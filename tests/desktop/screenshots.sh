@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes the docs pictures of Kelvon's tray icon, menu and windows, taken on a private X server.
 # Usage: screenshots.sh [/path/to/kelvon] [output dir]   (defaults: build/kelvon, docs/)
+# shellcheck disable=SC2015
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 REPO=$(cd "$HERE/../.." && pwd)
@@ -102,7 +103,7 @@ key_to "$EDITOR" Return
 wait_ms 3000 eval "! viewable $EDITOR" || die "the editor did not close"
 # The alert maps a moment later and would take the keys meant for the menu.
 sleep 1.5
-for try in 1 2 3; do
+for _ in 1 2 3; do
     open_menu && bounded xdotool key e
     wait_exit "$KELVON_PID" 3000 && exit 0
 done
