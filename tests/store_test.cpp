@@ -87,6 +87,7 @@ TEST_F(StoreTest, SaveAndLoadGiveBackEveryField) {
     original.NoteMessage[1] = QStringLiteral("say \"hello\" twice");
     original.NoteMessage[2] = QString();
     original.NoteMessage[3] = QStringLiteral("Grüße, café, 日本");
+    original.NoteMessage[4] = QStringLiteral("tab\tand a lone \r return");
     original.NoteTime[4] = QString();
     original.NoteDate[5] = QString();
     original.SoundDive = false;
@@ -97,7 +98,16 @@ TEST_F(StoreTest, SaveAndLoadGiveBackEveryField) {
     EXPECT_EQ(NoteTable.NoteMessage[0], original.NoteMessage[0]);
     EXPECT_EQ(NoteTable.NoteMessage[1], original.NoteMessage[1]);
     EXPECT_EQ(NoteTable.NoteMessage[3], original.NoteMessage[3]);
+    EXPECT_EQ(NoteTable.NoteMessage[4], original.NoteMessage[4]);
     EXPECT_TRUE(NoteTable == original);
+
+    // A line feed would break the file's lines: it comes back as a space.
+    original.NoteMessage[6] = QStringLiteral("two\nlines");
+    ASSERT_TRUE(saveDataFile(DataFileName, original));
+    EXPECT_EQ(read().count("\r\n"), DataFileLines);
+    LoadNotes();
+    EXPECT_EQ(NoteTable.NoteMessage[6], QStringLiteral("two lines"));
+    EXPECT_EQ(NoteTable.NoteMessage[7], original.NoteMessage[7]);
 }
 
 TEST_F(StoreTest, WrittenFileMatchesTheFormatByteForByte) {

@@ -60,10 +60,11 @@ bool readBoolean(const QByteArray& field, bool& out) {
     return true;
 }
 
-// Texts have no escaping; a line break inside one would shift every later line.
+// Texts have no escaping; a line feed inside one would shift every later line. A lone CR is
+// harmless, as lines end at LF, and is kept so that a text reads back as it was read.
 QByteArray quoted(const QString& text) {
     QByteArray bytes = text.toLocal8Bit();
-    bytes.replace('\r', ' ').replace('\n', ' ');
+    bytes.replace('\n', ' ');
     return '"' + bytes + '"';
 }
 
