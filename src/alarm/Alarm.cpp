@@ -27,9 +27,7 @@ const QString EmptyDateStandIn = QStringLiteral("01/01/07");
 
 std::optional<QDate> slotDate(int slot) {
     const QString& text = NoteTable.NoteDate[slot];
-    const auto value = ConvertDateTime(text.isEmpty() ? EmptyDateStandIn : text);
-    if (!value) return std::nullopt;
-    return value->date();
+    return ConvertDate(text.isEmpty() ? EmptyDateStandIn : text);
 }
 
 QDateTime refreshNow() {
@@ -47,11 +45,12 @@ bool IsBlank(int slot) {
 }
 
 bool IsDue(int slot, const QDate& today) {
-    // A date that does not convert is never due.
+    // The cheap tests first; the result is the same in any order. A date that does not
+    // convert is never due.
+    if (NoteTable.NoteDone[slot] != 0 || !TextNotAfter(NoteTable.NoteTime[slot], NowTimeText))
+        return false;
     const auto date = slotDate(slot);
-    const bool dateReached = date && *date <= today;
-    const bool timeReached = TextNotAfter(NoteTable.NoteTime[slot], NowTimeText);
-    return dateReached && timeReached && NoteTable.NoteDone[slot] == 0;
+    return date && *date <= today;
 }
 
 void ClockTick(PassLayout& window) {

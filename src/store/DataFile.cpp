@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QList>
 #include <QSaveFile>
 
 namespace {
@@ -11,49 +10,71 @@ namespace {
 const QByteArray TrueText = QByteArrayLiteral("#TRUE#");
 const QByteArray FalseText = QByteArrayLiteral("#FALSE#");
 
-QList<QByteArray> splitLines(const QByteArray& bytes, int wanted) {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    while (start < bytes.size() && lines.size() < wanted) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0) end = bytes.size();
-        QByteArray line = bytes.mid(start, end - start);
-        if (line.endsWith('\r')) line.chop(1);
-        lines.append(line);
-        start = end + 1;
+// Views into the file's bytes: a reload twice a second per clock window copies nothing it
+// does not keep.
+using View = QByteArrayView;
+
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+View trimmed(View v) {
+    while (!v.isEmpty() && isBlank(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && isBlank(v.back()))
+        v.chop(1);
+    return v;
+}
+
+View beforeComma(View v) {
+    const qsizetype comma = v.indexOf(',');
+    return comma < 0 ? v : v.first(comma);
+}
+
+// Most reloads find a text unchanged: an ASCII text equal to the one held needs no conversion.
+bool sameAsciiText(const QString& held, View t) {
+    if (held.size() != t.size()) return false;
+    const QChar* h = held.constData();
+    for (qsizetype k = 0; k < t.size(); ++k) {
+        const auto c = static_cast<unsigned char>(t[k]);
+        if (c >= 0x80 || h[k].unicode() != c) return false;
     }
-    return lines;
+    return true;
 }
 
 // A quoted text runs from the first to the last double quote of its line, so a text that
 // holds quotes itself comes back whole; an unquoted one ends at a comma.
-QString readText(const QByteArray& line) {
-    const QByteArray t = line.trimmed();
+void readText(View line, QString& out) {
+    View t = trimmed(line);
     if (t.startsWith('"')) {
         const qsizetype last = t.lastIndexOf('"');
-        return QString::fromLocal8Bit(last > 0 ? t.mid(1, last - 1) : t.mid(1));
+        t = last > 0 ? t.sliced(1, last - 1) : t.sliced(1);
+    } else {
+        t = trimmed(beforeComma(t));
     }
-    const qsizetype comma = t.indexOf(',');
-    return QString::fromLocal8Bit((comma < 0 ? t : t.left(comma)).trimmed());
+    if (!sameAsciiText(out, t)) out = QString::fromLocal8Bit(t);
 }
 
-bool readInteger(const QByteArray& field, qint16& out) {
-    const QByteArray t = field.trimmed();
-    qsizetype i = t.startsWith('-') ? 1 : 0;
-    if (t.size() == i || t.size() > 7) return false;
-    for (qsizetype k = i; k < t.size(); ++k)
+bool readInteger(View field, qint16& out) {
+    const View t = trimmed(beforeComma(field));
+    const qsizetype first = t.startsWith('-') ? 1 : 0;
+    if (t.size() == first || t.size() > 7) return false;
+    long value = 0;
+    for (qsizetype k = first; k < t.size(); ++k) {
         if (t[k] < '0' || t[k] > '9') return false;
-    const long value = t.toLong();
+        value = value * 10 + (t[k] - '0');
+    }
+    if (first) value = -value;
     if (value < -32768 || value > 32767) return false;
     out = static_cast<qint16>(value);
     return true;
 }
 
-bool readBoolean(const QByteArray& field, bool& out) {
-    const QByteArray t = field.trimmed().toUpper();
-    if (t == TrueText)
+bool readBoolean(View field, bool& out) {
+    const View t = trimmed(field);
+    if (t.compare(View(TrueText), Qt::CaseInsensitive) == 0)
         out = true;
-    else if (t == FalseText)
+    else if (t.compare(View(FalseText), Qt::CaseInsensitive) == 0)
         out = false;
     else
         return false;
@@ -71,32 +92,40 @@ QByteArray quoted(const QString& text) {
 } // namespace
 
 int parseDataFile(const QByteArray& bytes, Notes& into) {
-    const QList<QByteArray> lines = splitLines(bytes, DataFileLines);
-    int read = 0;
-    int next = 0;
-    auto nextLine = [&]() -> const QByteArray* {
-        return next < lines.size() ? &lines[next++] : nullptr;
+    View rest(bytes);
+    int linesRead = 0;
+    View line;
+    auto nextLine = [&] {
+        if (rest.isEmpty() || linesRead == DataFileLines) return false;
+        const qsizetype lf = rest.indexOf('\n');
+        line = lf < 0 ? rest : rest.first(lf);
+        rest = lf < 0 ? View() : rest.sliced(lf + 1);
+        if (line.endsWith('\r')) line.chop(1);
+        ++linesRead;
+        return true;
     };
+    int read = 0;
     auto text = [&](QString& value) {
-        const QByteArray* l = nextLine();
-        if (!l) return false;
-        value = readText(*l);
+        if (!nextLine()) return false;
+        readText(line, value);
         ++read;
         return true;
     };
     auto integer = [&](qint16& value) {
-        const QByteArray* l = nextLine();
-        if (!l || !readInteger(l->split(',').front(), value)) return false;
+        if (!nextLine() || !readInteger(line, value)) return false;
         ++read;
         return true;
     };
     if (!text(into.FileHeader1) || !text(into.FileHeader2)) return read;
-    const QByteArray* soundLine = nextLine();
-    if (!soundLine) return read;
-    const QList<QByteArray> fields = soundLine->split(',');
-    int field = 0;
+    if (!nextLine()) return read;
+    View fields = line;
+    bool more = true;
     for (bool* sound : {&into.SoundMessage, &into.SoundAlert, &into.SoundDive, &into.SoundAlarm}) {
-        if (field >= fields.size() || !readBoolean(fields[field++], *sound)) return read;
+        if (!more) return read;
+        const qsizetype comma = fields.indexOf(',');
+        more = comma >= 0;
+        if (!readBoolean(more ? fields.first(comma) : fields, *sound)) return read;
+        fields = more ? fields.sliced(comma + 1) : View();
         ++read;
     }
     for (int i = 0; i < SlotCount; ++i) {

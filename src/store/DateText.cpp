@@ -1,32 +1,73 @@
 #include "store/DateText.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
+// Hand-written rather than regular expressions: every clock window converts 32 dates twice a
+// second.
 namespace {
 
-std::optional<QDate> parseDate(const QString& t) {
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})$"));
-    const auto m = re.match(t);
-    if (!m.hasMatch()) return std::nullopt;
-    int year = m.captured(3).toInt();
-    if (m.capturedLength(3) == 2) year += 2000;
-    const QDate d(year, m.captured(1).toInt(), m.captured(2).toInt());
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Reads 1 to `most` ASCII digits at `i`; the count read, 0 for none.
+int digits(QStringView t, qsizetype& i, int most, int& value) {
+    int n = 0;
+    value = 0;
+    while (i < t.size() && n < most && isDigit(t[i])) {
+        value = value * 10 + (t[i].unicode() - '0');
+        ++i;
+        ++n;
+    }
+    return n;
+}
+
+bool take(QStringView t, qsizetype& i, char c) {
+    if (i < t.size() && t[i] == QLatin1Char(c)) {
+        ++i;
+        return true;
+    }
+    return false;
+}
+
+bool takeLetter(QStringView t, qsizetype& i, char lower) {
+    if (i < t.size() && t[i].toLower() == QLatin1Char(lower)) {
+        ++i;
+        return true;
+    }
+    return false;
+}
+
+// "m/d/yy" or "mm/dd/yyyy", the whole text.
+std::optional<QDate> parseDate(QStringView t) {
+    qsizetype i = 0;
+    int month, day, year;
+    if (!digits(t, i, 2, month) || !take(t, i, '/') || !digits(t, i, 2, day) || !take(t, i, '/'))
+        return std::nullopt;
+    const int yearDigits = digits(t, i, 4, year);
+    if (i != t.size() || (yearDigits != 2 && yearDigits != 4)) return std::nullopt;
+    if (yearDigits == 2) year += 2000;
+    const QDate d(year, month, day);
     if (!d.isValid()) return std::nullopt;
     return d;
 }
 
-std::optional<QTime> parseTime(const QString& t) {
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?(?:\\s*([AaPp])\\.?[Mm]\\.?)?$"));
-    const auto m = re.match(t);
-    if (!m.hasMatch()) return std::nullopt;
-    int hour = m.captured(1).toInt();
-    const int minute = m.captured(2).toInt();
-    const int second = m.capturedLength(3) ? m.captured(3).toInt() : 0;
-    if (m.capturedLength(4)) {
-        if (hour < 1 || hour > 12) return std::nullopt;
-        const bool pm = m.captured(4).compare(QLatin1String("p"), Qt::CaseInsensitive) == 0;
+// "h:mm" or "h:mm:ss", then an optional AM or PM (a.m., p.m.), the whole text.
+std::optional<QTime> parseTime(QStringView t) {
+    qsizetype i = 0;
+    int hour, minute, second = 0;
+    if (!digits(t, i, 2, hour) || !take(t, i, ':') || digits(t, i, 2, minute) != 2)
+        return std::nullopt;
+    if (take(t, i, ':') && digits(t, i, 2, second) != 2) return std::nullopt;
+    while (i < t.size() && t[i].isSpace())
+        ++i;
+    if (i < t.size()) {
+        const bool pm = takeLetter(t, i, 'p');
+        if (!pm && !takeLetter(t, i, 'a')) return std::nullopt;
+        take(t, i, '.');
+        if (!takeLetter(t, i, 'm')) return std::nullopt;
+        take(t, i, '.');
+        if (i != t.size() || hour < 1 || hour > 12) return std::nullopt;
         hour = hour % 12 + (pm ? 12 : 0);
     }
     const QTime time(hour, minute, second);
@@ -34,24 +75,41 @@ std::optional<QTime> parseTime(const QString& t) {
     return time;
 }
 
-} // namespace
+struct Parts {
+    QDate date;
+    QTime time;
+};
 
-std::optional<QDateTime> ConvertDateTime(const QString& text) {
-    const QString t = text.trimmed();
+std::optional<Parts> parse(const QString& text) {
+    const QStringView t = QStringView(text).trimmed();
     if (t.isEmpty()) return std::nullopt;
-    if (auto d = parseDate(t)) return QDateTime(*d, QTime(0, 0));
-    if (auto time = parseTime(t)) return QDateTime(ZeroDate, *time);
+    if (auto d = parseDate(t)) return Parts{*d, QTime(0, 0)};
+    if (auto time = parseTime(t)) return Parts{ZeroDate, *time};
     const qsizetype space = t.indexOf(QLatin1Char(' '));
     if (space > 0) {
         const auto d = parseDate(t.left(space));
         const auto time = parseTime(t.mid(space + 1).trimmed());
-        if (d && time) return QDateTime(*d, *time);
+        if (d && time) return Parts{*d, *time};
     }
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<QDateTime> ConvertDateTime(const QString& text) {
+    const auto p = parse(text);
+    if (!p) return std::nullopt;
+    return QDateTime(p->date, p->time);
+}
+
+std::optional<QDate> ConvertDate(const QString& text) {
+    const auto p = parse(text);
+    if (!p) return std::nullopt;
+    return p->date;
+}
+
 bool IsDateTime(const QString& text) {
-    return ConvertDateTime(text).has_value();
+    return parse(text).has_value();
 }
 
 QString DateText(const QDate& date) {

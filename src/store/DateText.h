@@ -12,6 +12,8 @@ inline const QDate ZeroDate{1899, 12, 30};
 // "h:mm", "h:mm:ss" with an optional AM/PM, and a date followed by a space and a time.
 std::optional<QDateTime> ConvertDateTime(const QString& text);
 bool IsDateTime(const QString& text);
+// The date part alone, without building a date-time in the local time zone.
+std::optional<QDate> ConvertDate(const QString& text);
 
 QString DateText(const QDate& date); // "mm/dd/yy"
 QString TimeText(const QTime& time); // "hh:mm:ss", 24-hour
