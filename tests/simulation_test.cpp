@@ -1,0 +1,224 @@
+// A simulated year of 32 reminders on the real windows, checked tick by tick against a small
+// model of the rules written apart from the program.
+
+#include "WindowTest.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <random>
+#include <set>
+
+namespace {
+
+enum Repeat { Once, Daily, Weekly, Monthly };
+
+struct Reminder {
+    QDate date; // null: no date
+    QString time;
+    Repeat repeat;
+    bool done = false;
+};
+
+// The rules: due when armed, its day has come and the clock's text has reached its time.
+struct Model {
+    std::vector<Reminder> slots;
+
+    static QString clockText(const QDateTime& t) {
+        return t.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    bool due(const Reminder& r, const QDateTime& now) const {
+        const QDate day = r.date.isNull() ? QDate(2007, 1, 1) : r.date;
+        return !r.done && day <= now.date() && r.time <= clockText(now);
+    }
+    // An acknowledgement moves fired repeats whose day and time have passed on, from today.
+    void acknowledge(const QDateTime& now) {
+        const QDate today = now.date();
+        for (Reminder& r : slots) {
+            if (!r.done || r.repeat == Once || r.date > today || r.time > clockText(now)) continue;
+            if (r.repeat == Daily) r.date = today.addDays(1);
+            if (r.repeat == Weekly) r.date = today.addDays(7);
+            if (r.repeat == Monthly) {
+                const QDate first = QDate(today.year(), today.month(), 1).addMonths(1);
+                r.date =
+                    QDate(first.year(), first.month(), std::min(today.day(), first.daysInMonth()));
+            }
+            r.done = false;
+        }
+    }
+    // The earliest moment worth a tick: the next due moment of an armed reminder.
+    QDateTime nextDue(const QDateTime& now) const {
+        QDateTime next = now.addDays(2);
+        for (const Reminder& r : slots) {
+            if (r.done) continue;
+            const QDate day = std::max(r.date.isNull() ? now.date() : r.date, now.date());
+            QDateTime at(day, r.time.isEmpty()
+                                  ? QTime(0, 0)
+                                  : QTime::fromString(r.time, QStringLiteral("HH:mm:ss")));
+            if (!at.isValid()) at = QDateTime(day, QTime(0, 0)); // a wall time the clock skips
+            if (due(r, now)) at = now;
+            next = std::min(next, at);
+        }
+        return next;
+    }
+};
+
+bool changesOffset(const QDate& day) {
+    return QDateTime(day, QTime(0, 0)).offsetFromUtc() !=
+           QDateTime(day.addDays(1), QTime(0, 0)).offsetFromUtc();
+}
+
+} // namespace
+
+class SimulationTest : public QObject {
+    Q_OBJECT
+    WindowTest t;
+
+  private Q_SLOTS:
+    void init() { t.init(); }
+    void cleanup() { t.cleanup(); }
+
+    void aYearOfRemindersFiresEachOnTimeAndOnce() {
+        QVERIFY2(changesOffset(QDate(2008, 3, 30)), "run with TZ=Europe/Berlin");
+        const QDateTime start(QDate(2007, 12, 1), QTime(0, 0));
+        const QDateTime end = start.addDays(366);
+        t.fakes.clock->set(start);
+
+        Model model;
+        const QDate d0(2007, 12, 1);
+        auto add = [&](QDate date, const char* time, Repeat repeat) {
+            model.slots.push_back({date, QString::fromLatin1(time), repeat});
+        };
+        for (const char* time :
+             {"00:00:00", "00:00:30", "23:59:59", "02:30:00", "12:00:00", "07:15:00"})
+            add(d0, time, Daily);
+        const char* weekly[] = {"08:00:00", "23:00:00", "00:00:00",
+                                "02:15:00", "17:45:30", "10:00:00"};
+        for (int k = 0; k < 6; ++k)
+            add(d0.addDays(k), weekly[k], Weekly);
+        for (int day : {1, 15, 29, 30, 31})
+            add(QDate(2007, 12, day), "09:00:00", Monthly);
+        add(QDate(2008, 1, 31), "00:00:00", Monthly);
+        add(QDate(2008, 1, 30), "23:59:59", Monthly);
+        add(QDate(2008, 3, 29), "02:30:00", Monthly);
+        const std::pair<QDate, const char*> once[] = {{QDate(2007, 12, 24), "18:00:00"},
+                                                      {QDate(2007, 12, 31), "23:59:59"},
+                                                      {QDate(2008, 1, 1), "00:00:00"},
+                                                      {QDate(2008, 3, 30), "02:30:00"},
+                                                      {QDate(2008, 10, 26), "02:30:00"},
+                                                      {QDate(2008, 2, 29), "12:00:00"},
+                                                      {QDate(2008, 3, 30), "03:00:00"},
+                                                      {QDate(2008, 10, 26), "03:00:00"},
+                                                      {QDate(2008, 6, 21), "00:00:01"},
+                                                      {QDate(2008, 11, 30), "23:59:59"},
+                                                      {QDate(2008, 7, 4), ""}};
+        for (const auto& [date, time] : once)
+            add(date, time, Once);
+        add(QDate(), "", Once); // a message alone fires at once
+        QCOMPARE(int(model.slots.size()), SlotCount);
+
+        // Entered as a user would: the rows, then OK.
+        frmNotify& editor = Default<frmNotify>();
+        editor.optAlert->click();
+        for (int i = 0; i < SlotCount; ++i) {
+            const Reminder& r = model.slots[size_t(i)];
+            editor.txtDateNotify[i]->setText(
+                r.date.isNull() ? QString() : r.date.toString(QStringLiteral("MM/dd/yy")));
+            editor.txtTimeNote[i]->setText(r.time);
+            editor.txtMessage[i]->setText(QStringLiteral("slot %1").arg(i));
+            if (r.repeat == Daily) editor.ckDaily[i]->click();
+            if (r.repeat == Weekly) editor.ckWeekly[i]->click();
+            if (r.repeat == Monthly) editor.ckMonthly[i]->click();
+        }
+        editor.cmdOKnotify->click();
+        QVERIFY(t.fakes.box->texts.isEmpty());
+        frmPass& main = Default<frmPass>();
+        main.setTimerEnabled(false);
+
+        std::mt19937 rng(2007);
+        std::multiset<QDateTime> acks;
+        std::set<QDialog*> seen;
+        int firings = 0, ticks = 0, editorVisits = 0;
+        QDateTime now = start;
+        while (now < end) {
+            main.Timer1_Timer();
+            ++ticks;
+            // What fired in this tick, by the messages of the new alert windows.
+            std::set<int> fired;
+            for (frmPass* alert : WindowTest::alertWindows()) {
+                if (!seen.insert(alert).second) continue;
+                alert->setTimerEnabled(false);
+                fired.insert(alert->LbMessage->text().mid(5).toInt());
+            }
+            std::set<int> expected;
+            for (int i = 0; i < SlotCount; ++i) {
+                Reminder& r = model.slots[size_t(i)];
+                if (model.due(r, now)) {
+                    expected.insert(i);
+                    r.done = true;
+                }
+            }
+            if (fired != expected) {
+                QStringList f, e;
+                for (int i : fired)
+                    f << QString::number(i);
+                for (int i : expected)
+                    e << QString::number(i);
+                QFAIL(qPrintable(QStringLiteral("at %1 fired {%2}, due {%3}")
+                                     .arg(now.toString(Qt::ISODate), f.join(QLatin1Char(',')),
+                                          e.join(QLatin1Char(',')))));
+            }
+            firings += int(fired.size());
+            for (size_t k = 0; k < fired.size(); ++k) {
+                const int minutes = std::uniform_int_distribution<int>(0, 9)(rng) == 0
+                                        ? std::uniform_int_distribution<int>(600, 1800)(rng)
+                                        : std::uniform_int_distribution<int>(0, 180)(rng);
+                acks.insert(
+                    now.addSecs(1 + minutes * 60 + std::uniform_int_distribution<int>(0, 59)(rng)));
+            }
+
+            if (!acks.empty() && *acks.begin() <= now) {
+                // OK in the newest alert, then every alert window closed: that acknowledges
+                // every firing so far.
+                acks.clear();
+                const QList<frmPass*> open = WindowTest::alertWindows();
+                if (!open.isEmpty()) open.last()->cmdOK->click();
+                for (frmPass* alert : open)
+                    alert->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                seen.clear();
+                model.acknowledge(now);
+                if (std::uniform_int_distribution<int>(0, 19)(rng) == 0) {
+                    t.whileModal([&] { editor.cmdOKnotify->click(); },
+                                 [&] { main.mnuNotify_Click(); });
+                    main.setTimerEnabled(false);
+                    ++editorVisits;
+                }
+            }
+
+            // Every half second around a change of the clock's offset; elsewhere straight to a
+            // second before the next moment that matters, never past midnight.
+            QDateTime next = now.addMSecs(500);
+            const bool jumpDay = changesOffset(now.date());
+            if (!jumpDay || now.time() >= QTime(4, 0) || now.time() < QTime(1, 0)) {
+                QDateTime target = model.nextDue(now).addSecs(-1);
+                if (!acks.empty()) target = std::min(target, *acks.begin());
+                target = std::min(target, QDateTime(now.date().addDays(1), QTime(0, 0)));
+                if (jumpDay && now.time() < QTime(1, 0))
+                    target = std::min(target, QDateTime(now.date(), QTime(1, 0)));
+                next = std::max(next, target);
+            }
+            now = next;
+            t.fakes.clock->set(now);
+        }
+        qInfo("year: %d firings checked over %d ticks, %d editor visits", firings, ticks,
+              editorVisits);
+        QVERIFY(firings > 1500);
+    }
+};
+
+QTEST_MAIN(SimulationTest)
+#include "simulation_test.moc"
