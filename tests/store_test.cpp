@@ -241,8 +241,17 @@ TEST_F(StoreTest, ReportStaysSingleWhileItIsOpen) {
     LoadNotes();
     EXPECT_EQ(nested, 5);
     EXPECT_EQ(box->texts.size(), 1);
-    LoadNotes(); // closed: the next failure is reported again
+    box->whileOpen = nullptr;
+    LoadNotes(); // closed: the same damage is not reported again
+    EXPECT_EQ(box->texts.size(), 1);
+    write("\"another header\"\r\n"); // other damage is
+    LoadNotes();
     EXPECT_EQ(box->texts.size(), 2);
+    write(formatDataFile(Notes())); // mended, then the first damage again
+    LoadNotes();
+    write("\"only a header\"\r\n");
+    LoadNotes();
+    EXPECT_EQ(box->texts.size(), 3);
 }
 
 TEST_F(StoreTest, SavesNeverLeaveAPartialOrForeignFile) {

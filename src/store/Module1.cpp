@@ -4,6 +4,8 @@
 #include "store/DataFile.h"
 
 #include <QFile>
+#include <QHash>
+#include <optional>
 
 bool DataFileExists() {
     QFile file(DataFileName);
@@ -24,12 +26,20 @@ void LoadNotes() {
     file.close();
     const int read = parseDataFile(bytes, NoteTable);
     ApplyFiredLatch(NoteTable);
-    if (read == DataFileValues && !readFailed) return;
-
-    // Every tick reloads; while one report is open the others stay quiet.
+    // One report per damage: every tick reloads, and the same damaged file would bring the box
+    // back half a second after each OK. A changed file, or a good load, is reported afresh.
+    static std::optional<size_t> reported;
+    if (read == DataFileValues && !readFailed) {
+        reported.reset();
+        return;
+    }
+    const size_t damage = qHash(bytes);
+    if (reported == damage) return;
+    // While one report is open, ticks go on behind it and stay quiet.
     static bool reporting = false;
     if (reporting) return;
     reporting = true;
+    reported = damage;
     MsgBox(DamagedFileMessage());
     reporting = false;
 }
