@@ -30,10 +30,10 @@ void frmCal::Form_Load() {
     MoveTwips(*this, LeftTwips(editor) - float(WidthTwips(*this)) / 3.0f, TopTwips(editor));
 
     const QString rowText = Default<frmNotify>().txtDateNotify[CurrentRow]->text();
-    const auto start = ConvertDateTime(rowText.isEmpty() ? TodayText : rowText);
+    const auto start = ConvertDate(rowText.isEmpty() ? TodayText : rowText);
     // The picker holds no date outside its range: a text that is no date starts at today,
     // one outside the range at its nearest end.
-    QDate date = start ? start->date() : Now().date();
+    QDate date = start ? *start : Now().date();
     date = qBound(PickerMinDate, date, PickerMaxDate);
     m_loading = true;
     DTPicker2->setDate(date);

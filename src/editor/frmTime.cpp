@@ -21,8 +21,8 @@ frmTime::frmTime() : QDialog(&Default<frmNotify>()) {
 void frmTime::Form_Load() {
     QLineEdit* row = Default<frmNotify>().txtTimeNote[CurrentRow];
     if (!IsDateTime(row->text())) row->clear();
-    if (const auto value = ConvertDateTime(row->text()))
-        DTPicker1->setTime(value->time());
+    if (const auto value = ConvertTime(row->text()))
+        DTPicker1->setTime(*value);
     else
         cmdNow_Click();
 }

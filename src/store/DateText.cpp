@@ -102,6 +102,12 @@ std::optional<QDateTime> ConvertDateTime(const QString& text) {
     return QDateTime(p->date, p->time);
 }
 
+std::optional<QTime> ConvertTime(const QString& text) {
+    const auto p = parse(text);
+    if (!p) return std::nullopt;
+    return p->time;
+}
+
 std::optional<QDate> ConvertDate(const QString& text) {
     const auto p = parse(text);
     if (!p) return std::nullopt;

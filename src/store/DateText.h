@@ -10,10 +10,13 @@ inline const QDate ZeroDate{1899, 12, 30};
 
 // Whether a text converts to a date or time, and to which. Accepts "m/d/yy", "mm/dd/yyyy",
 // "h:mm", "h:mm:ss" with an optional AM/PM, and a date followed by a space and a time.
+// The date-time is in local time: one that the clock skips is invalid; the pickers and the
+// due test take the parts alone.
 std::optional<QDateTime> ConvertDateTime(const QString& text);
 bool IsDateTime(const QString& text);
 // The date part alone, without building a date-time in the local time zone.
 std::optional<QDate> ConvertDate(const QString& text);
+std::optional<QTime> ConvertTime(const QString& text);
 
 QString DateText(const QDate& date); // "mm/dd/yy"
 QString TimeText(const QTime& time); // "hh:mm:ss", 24-hour
