@@ -29,10 +29,6 @@ void Rearm(int slot) {
     firedLatch[slot] = false;
 }
 
-bool HasFired(int slot) {
-    return firedLatch[slot];
-}
-
 void ApplyFiredLatch(Notes& notes) {
     for (int i = 0; i < SlotCount; ++i)
         if (firedLatch[i]) notes.NoteDone[i] = 1;

@@ -37,7 +37,6 @@ extern qint16 CurrentRow;   // the editor row whose picker is open
 // when the save that recorded it failed and the file still says armed.
 void MarkFired(int slot);
 void Rearm(int slot);
-bool HasFired(int slot);
 void ApplyFiredLatch(Notes& notes);
 // Back to the state at process start (tests, and nothing else).
 void ResetNoteTable();
