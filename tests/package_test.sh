@@ -21,6 +21,9 @@ for lib in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins; do
     check "depends on $lib" grep -q "$lib" <<<"$depends"
 done
 
+# The audio stack is loaded at the first sound, not at start.
+check "the program does not link the multimedia library" \
+    bash -c "! dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/bin/kelvon | readelf -d /dev/stdin | grep -q Multimedia"
 check "its dependencies resolve on this system" apt-get install -s -q "$deb"
 
 root="$work/root"
@@ -29,7 +32,7 @@ for f in usr/bin/kelvon usr/bin/kelvon-launch usr/share/kelvon/KELVON.HLP \
     usr/share/applications/kelvon.desktop usr/share/kelvon/kelvon-autostart.desktop \
     usr/share/icons/hicolor/scalable/apps/kelvon.svg usr/share/kelvon/sounds/checkmsgs.wav \
     usr/share/kelvon/sounds/Alert.wav usr/share/kelvon/sounds/Keytry.wav \
-    usr/share/kelvon/sounds/Keyhaw.wav; do
+    usr/share/kelvon/sounds/Keyhaw.wav usr/lib/kelvon/libkelvon_sound.so; do
     check "installs /$f" test -s "$root/$f"
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -54,5 +57,24 @@ for _ in $(seq 1 50); do
 done
 pid=""
 check "ends cleanly when told to (exit code $code)" test "$code" -eq 0
+
+# A due reminder with a sound chosen: the installed sound module is the one loaded.
+{
+    printf '"%s"\r\n' "THIS IS A SELF UPDATING FILE AND WILL CRASH IF TAMPERED WITH." \
+        "DELETE FILE COMPLETELY IF PROBLEM ARISES."
+    printf '#TRUE#,#FALSE#,#FALSE#,#FALSE#\r\n'
+    printf '"%s"\r\n"Package check"\r\n"00:00:00"\r\n0\r\n0\r\n0\r\n0\r\n' "$(date +%m/%d/%y)"
+    for _ in $(seq 2 32); do printf '""\r\n""\r\n""\r\n0\r\n0\r\n0\r\n0\r\n'; done
+} >"$XDG_DATA_HOME/kelvon/Kelvo.dat"
+(cd "$work" && exec "$root/usr/bin/kelvon-launch") >"$work/run2.log" 2>&1 &
+pid=$!
+for _ in $(seq 1 50); do [ "$(sed -n 10p "$XDG_DATA_HOME/kelvon/Kelvo.dat")" = $'1\r' ] && break; sleep 0.1; done
+check "the reminder fired" test "$(sed -n 10p "$XDG_DATA_HOME/kelvon/Kelvo.dat")" = $'1\r'
+check "the installed sound module is loaded" grep -q "$root/usr/lib/kelvon/libkelvon_sound.so" "/proc/$pid/maps"
+kill -TERM "$pid"
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"; code=$?
+pid=""
+check "ends cleanly after a sound (exit code $code)" test "$code" -eq 0
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -30,5 +30,6 @@ int main(int argc, char** argv) {
         if (!w->parentWidget()) windows.append(w);
     for (const QPointer<QWidget>& w : windows)
         delete w.data();
+    platform::releaseServices();
     return code;
 }

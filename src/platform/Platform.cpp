@@ -1,21 +1,26 @@
 #include "platform/Platform.h"
 
 #include "platform/HelpViewer.h"
+#include "platform/SoundPlayer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibrary>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
+#include <cstdio>
 
 #ifndef KELVON_BUILD_SOUNDS_DIR
 #define KELVON_BUILD_SOUNDS_DIR ""
+#endif
+#ifndef KELVON_BUILD_MODULE_DIR
+#define KELVON_BUILD_MODULE_DIR ""
 #endif
 
 namespace platform {
@@ -26,21 +31,41 @@ class QtClock : public Clock {
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
+// The sound module: installed beside the program, else in the build tree.
+std::unique_ptr<SoundPlayer> LoadSoundPlayer() {
+    QStringList folders;
+    const QString appDir = QCoreApplication::applicationDirPath();
+    if (!appDir.isEmpty()) folders << QDir::cleanPath(appDir + QStringLiteral("/../lib/kelvon"));
+    const QString buildDir = QStringLiteral(KELVON_BUILD_MODULE_DIR);
+    if (!buildDir.isEmpty()) folders << buildDir;
+    QString why;
+    for (const QString& folder : folders) {
+        QLibrary module(folder + QStringLiteral("/kelvon_sound"));
+        const auto create =
+            reinterpret_cast<KelvonSoundFactory>(module.resolve(KELVON_SOUND_FACTORY));
+        if (create) return std::unique_ptr<SoundPlayer>(create()); // the module stays loaded
+        if (why.isEmpty()) why = module.errorString();
+    }
+    std::fprintf(stderr, "Kelvon: sounds stay silent, the sound module was not found (%s)\n",
+                 qUtf8Printable(why));
+    return nullptr;
+}
+
 class QtSound : public Sound {
   public:
     void play(const QString& name, int /*flags*/) override {
-        // Created on first use so that the multimedia back end costs nothing until a sound plays.
-        if (!m_effect) m_effect = std::make_unique<QSoundEffect>();
-        m_effect->stop(); // a new sound cuts off the one still playing
         const QString path = ResolveSoundFile(name);
-        if (path.isEmpty()) return;
-        m_effect->setSource(QUrl::fromLocalFile(path));
-        m_effect->play();
+        if (!m_tried) {
+            m_tried = true;
+            m_player = LoadSoundPlayer();
+        }
+        if (m_player) m_player->play(path);
     }
     void beep() override { QApplication::beep(); }
 
   private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    bool m_tried = false;
+    std::unique_ptr<SoundPlayer> m_player;
 };
 
 class QtMessageBox : public MessageBox {
@@ -156,6 +181,10 @@ void installRealServices() {
     serviceOr<Topmost, QtTopmost>(s.topmost);
     serviceOr<Help, QtHelp>(s.help);
     serviceOr<Tray, QtTray>(s.tray);
+}
+
+void releaseServices() {
+    services() = Services{};
 }
 
 Tray& TrayService() {

@@ -83,6 +83,9 @@ void installHelp(std::unique_ptr<Help> help);
 void installTray(std::unique_ptr<Tray> tray);
 // Puts the Qt implementation behind every service that has none yet.
 void installRealServices();
+// Ends every service while the application object still exists: a sound or tray icon
+// outliving it crashes on the way out.
+void releaseServices();
 
 Tray& TrayService();
 
