@@ -19,25 +19,24 @@ void AboutLayout::setupUi(QDialog* w) {
     layout->addWidget(client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto label = [&](const QString& text, int top, int height, const QString& style) {
+    auto label = [&](const QString& text, int top, int height, int points, bool bold = false,
+                     bool italic = false, Face face = Face::Inherited) {
         auto* l = new QLabel(text, client);
         place(l, 120, top, 4020, height);
         l->setAlignment(Qt::AlignCenter);
         l->setTextFormat(Qt::PlainText);
         l->setWordWrap(true);
-        l->setStyleSheet(style);
+        SetFont(l, points, bold, italic, face);
         return l;
     };
-    lblTitle = label(QStringLiteral("Application Title"), 240, 480,
-                     QStringLiteral("QLabel { font: bold italic 9pt Arial; }"));
-    lblVersion =
-        label(QStringLiteral("Version"), 780, 330, QStringLiteral("QLabel { font: bold 8pt; }"));
+    lblTitle = label(QStringLiteral("Application Title"), 240, 480, 9, true, true, Face::Arial);
+    lblVersion = label(QStringLiteral("Version"), 780, 330, 8, true);
     cmdOK = new QPushButton(QStringLiteral("OK"), client);
     place(cmdOK, 1590, 1260, 1080, 405);
     cmdOK->setDefault(true);
     Label1 = label(QStringLiteral("A reminder and alarm clock in your notification area."), 1860,
-                   420, QStringLiteral("QLabel { font: 7pt; }"));
+                   420, 7);
     Label2 = label(QStringLiteral("32 reminders, kept in Kelvo.dat in the working folder."), 2310,
-                   420, QStringLiteral("QLabel { font: 7pt; }"));
+                   420, 7);
     w->adjustSize();
 }

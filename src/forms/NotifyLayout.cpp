@@ -17,14 +17,14 @@ namespace {
 QLabel* heading(const QString& text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(text, parent);
     place(label, left, 0, width, 200);
-    label->setStyleSheet(QStringLiteral("QLabel { font: bold 7pt Arial; }"));
+    SetFont(label, 7, true);
     return label;
 }
 
 QGroupBox* repeatColumn(const QString& title, QWidget* parent, int left) {
     auto* frame = new QGroupBox(title, parent);
     place(frame, left, 0, 540, 9825);
-    frame->setStyleSheet(QStringLiteral("QGroupBox { font: 7pt Arial; }"));
+    SetFont(frame, 7);
     return frame;
 }
 
@@ -74,7 +74,7 @@ void NotifyLayout::setupUi(QDialog* w) {
         auto text = [&](int left, int width) {
             auto* box = new QLineEdit(Frame1);
             place(box, left, top, width, 285);
-            box->setStyleSheet(QStringLiteral("QLineEdit { font: 7pt Arial; }"));
+            SetFont(box, 7);
             return box;
         };
         txtDateNotify[i] = text(390, 765);
@@ -103,7 +103,7 @@ void NotifyLayout::setupUi(QDialog* w) {
     auto option = [&](const QString& caption, int top) {
         auto* o = new QRadioButton(caption, w);
         place(o, 8235, top, 975, 285);
-        o->setStyleSheet(QStringLiteral("QRadioButton { font: 7pt Arial; }"));
+        SetFont(o, 7);
         o->setAutoExclusive(false);
         soundGroup->addButton(o);
         return o;

@@ -17,13 +17,6 @@
 
 namespace {
 constexpr int TickPhaseMs = 3;
-
-void styleDisplay(QLabel* label) {
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,255,0); background: black;"
-                                        " border: 1px solid gray; font: bold 9pt Arial; }"));
-}
 } // namespace
 
 int MsToNextTick(int msecOfSecond) {
@@ -57,22 +50,23 @@ void PassLayout::setupUi(QDialog* w) {
     layout->addWidget(client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label2 = new QLabel(QStringLiteral("01/01/2007"), client);
+    Label2 = new DisplayLabel(QStringLiteral("01/01/2007"), client);
     place(Label2, 105, 105, 1215, 330);
-    styleDisplay(Label2);
-    Label3 = new QLabel(QStringLiteral("12:33:55"), client);
+    Label3 = new DisplayLabel(QStringLiteral("12:33:55"), client);
     place(Label3, 2172, 105, 1215, 330);
-    styleDisplay(Label3);
     cmdOK = new QPushButton(QStringLiteral("OK"), client);
     place(cmdOK, 1440, 105, 615, 330);
     cmdOK->setDefault(true);
-    cmdOK->setStyleSheet(QStringLiteral("QPushButton { font: 6pt Arial; }"));
+    SetFont(cmdOK, 6);
     LbMessage = new QLabel(client);
     place(LbMessage, 0, 600, 3492, 1050);
     LbMessage->setAlignment(Qt::AlignCenter);
     LbMessage->setWordWrap(true);
     LbMessage->setTextFormat(Qt::PlainText);
-    LbMessage->setStyleSheet(QStringLiteral("QLabel { color: rgb(255,0,0); font: bold 10pt; }"));
+    QPalette red = LbMessage->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    LbMessage->setPalette(red);
+    SetFont(LbMessage, 10, true, false, Face::Inherited);
 
     Timer1 = new QTimer(w);
     Timer1->setTimerType(Qt::PreciseTimer);
