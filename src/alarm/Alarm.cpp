@@ -26,8 +26,18 @@ namespace {
 const QString EmptyDateStandIn = QStringLiteral("01/01/07");
 
 std::optional<QDate> slotDate(int slot) {
-    const QString& text = NoteTable.NoteDate[slot];
-    return ConvertDate(text.isEmpty() ? EmptyDateStandIn : text);
+    const QString& text =
+        NoteTable.NoteDate[slot].isEmpty() ? EmptyDateStandIn : NoteTable.NoteDate[slot];
+    // The same texts come back from every reload: each slot keeps its last conversion.
+    struct Converted {
+        QString text;
+        std::optional<QDate> date;
+        bool done = false;
+    };
+    static Converted last[SlotCount];
+    Converted& c = last[slot];
+    if (!c.done || c.text != text) c = {text, ConvertDate(text), true};
+    return c.date;
 }
 
 QDateTime refreshNow() {

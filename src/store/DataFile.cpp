@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+#include <cstring>
 
 namespace {
 
@@ -26,8 +27,15 @@ View trimmed(View v) {
     return v;
 }
 
+// memchr rather than indexOf: this runs for every line of every reload.
+qsizetype find(View v, char c) {
+    if (v.isEmpty()) return -1;
+    const void* at = std::memchr(v.data(), c, size_t(v.size()));
+    return at ? static_cast<const char*>(at) - v.data() : -1;
+}
+
 View beforeComma(View v) {
-    const qsizetype comma = v.indexOf(',');
+    const qsizetype comma = find(v, ',');
     return comma < 0 ? v : v.first(comma);
 }
 
@@ -97,7 +105,7 @@ int parseDataFile(const QByteArray& bytes, Notes& into) {
     View line;
     auto nextLine = [&] {
         if (rest.isEmpty() || linesRead == DataFileLines) return false;
-        const qsizetype lf = rest.indexOf('\n');
+        const qsizetype lf = find(rest, '\n');
         line = lf < 0 ? rest : rest.first(lf);
         rest = lf < 0 ? View() : rest.sliced(lf + 1);
         if (line.endsWith('\r')) line.chop(1);
@@ -122,7 +130,7 @@ int parseDataFile(const QByteArray& bytes, Notes& into) {
     bool more = true;
     for (bool* sound : {&into.SoundMessage, &into.SoundAlert, &into.SoundDive, &into.SoundAlarm}) {
         if (!more) return read;
-        const qsizetype comma = fields.indexOf(',');
+        const qsizetype comma = find(fields, ',');
         more = comma >= 0;
         if (!readBoolean(more ? fields.first(comma) : fields, *sound)) return read;
         fields = more ? fields.sliced(comma + 1) : View();

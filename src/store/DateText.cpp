@@ -118,11 +118,23 @@ bool IsDateTime(const QString& text) {
     return parse(text).has_value();
 }
 
+namespace {
+// Three two-digit fields with a separator, as every tick writes them.
+QString twoDigitFields(int a, int b, int c, char separator) {
+    const char16_t text[8] = {char16_t(u'0' + a / 10), char16_t(u'0' + a % 10), char16_t(separator),
+                              char16_t(u'0' + b / 10), char16_t(u'0' + b % 10), char16_t(separator),
+                              char16_t(u'0' + c / 10), char16_t(u'0' + c % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 8);
+}
+} // namespace
+
 QString DateText(const QDate& date) {
-    return date.toString(QStringLiteral("MM/dd/yy"));
+    if (!date.isValid()) return {};
+    return twoDigitFields(date.month(), date.day(), (date.year() % 100 + 100) % 100, '/');
 }
 QString TimeText(const QTime& time) {
-    return time.toString(QStringLiteral("HH:mm:ss"));
+    if (!time.isValid()) return {};
+    return twoDigitFields(time.hour(), time.minute(), time.second(), ':');
 }
 
 bool TextNotAfter(const QString& a, const QString& b) {
@@ -140,5 +152,13 @@ QString RegionalTimeText(const QTime& time) {
         f.remove(QLatin1Char('t'));
         return f.simplified();
     }();
-    return QLocale::system().toString(time, format);
+    // Two ticks a second show the same second: format it once.
+    static QTime shown;
+    static QString text;
+    const QTime second(time.hour(), time.minute(), time.second());
+    if (!shown.isValid() || second != shown) {
+        text = QLocale::system().toString(second, format);
+        shown = second;
+    }
+    return text;
 }
