@@ -12,7 +12,7 @@ void AboutLayout::setupUi(QDialog* w) {
     window = w;
     w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     w->setWindowIcon(Artwork::appIcon());
-    client = new Backdrop(QStringLiteral(":/art/about-back.svg"), w);
+    client = new Backdrop("about-back", w);
     client->setFixedSize(Px(4260), Px(2844));
     auto* layout = new QVBoxLayout(w);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,41 +1,51 @@
 #include "forms/Artwork.h"
 
+#include "forms/ArtData.h"
+
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
+#include <cstring>
 
-// Resources in a static library are registered only when something names them.
-static void ensureArtwork() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(art);
-        return true;
-    }();
-    (void)done;
+namespace {
+QImage artImage(const char* name, int width = 0) {
+    for (int k = 0; k < ArtImageCount; ++k) {
+        const ArtImage& a = ArtImages[k];
+        if (std::strcmp(a.name, name) == 0 && (width == 0 || a.width == width))
+            return QImage::fromData(a.png, int(a.size), "PNG");
+    }
+    return {};
 }
 
-// One icon per drawing, shared by every button showing it, so that its rendered sizes are
-// cached once. Never destroyed: an icon must not outlive the application object's end.
-static QIcon sharedIcon(const char* resource) {
-    ensureArtwork();
-    static auto* icons = new QHash<const char*, QIcon>;
-    auto it = icons->find(resource);
-    if (it == icons->end()) it = icons->insert(resource, QIcon(QString::fromLatin1(resource)));
+// One icon per drawing, with every size rendered, shared by every button showing it. Never
+// destroyed: an icon must not outlive the application object's end.
+QIcon sharedIcon(const char* name) {
+    static auto* icons = new QHash<QByteArray, QIcon>;
+    auto it = icons->find(name);
+    if (it == icons->end()) {
+        QIcon icon;
+        for (int k = 0; k < ArtImageCount; ++k)
+            if (std::strcmp(ArtImages[k].name, name) == 0)
+                icon.addPixmap(QPixmap::fromImage(artImage(name, ArtImages[k].width)));
+        it = icons->insert(name, icon);
+    }
     return *it;
 }
+} // namespace
 
 namespace Artwork {
 QIcon appIcon() {
-    return sharedIcon(":/icons/kelvon.svg");
+    return sharedIcon("kelvon");
 }
 QIcon playIcon() {
-    return sharedIcon(":/icons/play.svg");
+    return sharedIcon("play");
 }
 QIcon trefoilIcon() {
-    return sharedIcon(":/icons/trefoil.svg");
+    return sharedIcon("trefoil");
 }
 QIcon editorImage() {
-    return sharedIcon(":/art/editor-image.svg");
+    return sharedIcon("editor-image");
 }
 } // namespace Artwork
 
@@ -67,25 +77,20 @@ void DisplayLabel::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-Backdrop::Backdrop(const QString& resource, QWidget* parent)
-    : QWidget(parent), m_resource(resource) {
-    ensureArtwork();
-}
+Backdrop::Backdrop(const char* picture, QWidget* parent) : QWidget(parent), m_picture(picture) {}
 
 void Backdrop::paintEvent(QPaintEvent*) {
     // Keyed by drawing and device pixels; never destroyed, like the icons.
     static auto* rendered = new QHash<QString, QPixmap>;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    const QString key = m_resource + QLatin1Char('@') + QString::number(pixels.width()) +
-                        QLatin1Char('x') + QString::number(pixels.height());
+    const QString key = QLatin1String(m_picture) + QLatin1Char('@') +
+                        QString::number(pixels.width()) + QLatin1Char('x') +
+                        QString::number(pixels.height());
     auto it = rendered->find(key);
     if (it == rendered->end()) {
-        QPixmap pixmap(pixels);
-        pixmap.fill(Qt::transparent);
-        QPainter onPixmap(&pixmap);
-        QSvgRenderer(m_resource).render(&onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
-        onPixmap.end();
+        QPixmap pixmap = QPixmap::fromImage(
+            artImage(m_picture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         pixmap.setDevicePixelRatio(ratio);
         it = rendered->insert(key, pixmap);
     }

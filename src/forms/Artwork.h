@@ -32,11 +32,11 @@ class DisplayLabel : public QLabel {
 // size and shared by every window showing it: labels on it repaint it every tick.
 class Backdrop : public QWidget {
   public:
-    Backdrop(const QString& resource, QWidget* parent);
+    Backdrop(const char* picture, QWidget* parent); // "clock-back", "about-back", "stone"
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QString m_resource;
+    const char* m_picture;
 };

@@ -41,7 +41,7 @@ void PassLayout::setupUi(QDialog* w) {
     mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
-    client = new Backdrop(QStringLiteral(":/art/clock-back.svg"), w);
+    client = new Backdrop("clock-back", w);
     client->setFixedSize(Px(3492), Px(1752));
     auto* layout = new QVBoxLayout(w);
     layout->setContentsMargins(0, 0, 0, 0);

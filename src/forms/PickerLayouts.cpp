@@ -14,7 +14,7 @@ Backdrop* toolWindow(QDialog* w, int width, int height) {
     w->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowCloseButtonHint);
     w->setWindowTitle(QString());
-    auto* client = new Backdrop(QStringLiteral(":/art/stone.svg"), w);
+    auto* client = new Backdrop("stone", w);
     client->setFixedSize(Px(width), Px(height));
     auto* layout = new QVBoxLayout(w);
     layout->setContentsMargins(0, 0, 0, 0);
