@@ -17,7 +17,7 @@ deb="$(ls "$work"/pkg/kelvon_*.deb | head -n 1)"
 check "package built" test -f "$deb"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "     Depends: $depends"
-for lib in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins; do
     check "depends on $lib" grep -q "$lib" <<<"$depends"
 done
 
