@@ -80,7 +80,7 @@ void PassLayout::setupUi(QDialog* w) {
 }
 
 void PassLayout::scheduleNextTick() {
-    Timer1->start(MsToNextTick(Now().time().msec()));
+    Timer1->start(MsToNextTick(NowMsecOfSecond()));
 }
 
 void PassLayout::setTimerEnabled(bool on) {

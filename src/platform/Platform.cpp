@@ -29,6 +29,8 @@ namespace {
 class QtClock : public Clock {
   public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    // Every zone's offset is whole seconds, so the epoch time gives the milliseconds.
+    int msecOfSecond() const override { return int(QDateTime::currentMSecsSinceEpoch() % 1000); }
 };
 
 // The sound module: installed beside the program, else in the build tree.
@@ -216,6 +218,9 @@ using namespace platform;
 
 QDateTime Now() {
     return serviceOr<Clock, QtClock>(services().clock).now();
+}
+int NowMsecOfSecond() {
+    return serviceOr<Clock, QtClock>(services().clock).msecOfSecond();
 }
 void PlaySoundFile(const QString& name, int flags) {
     serviceOr<Sound, QtSound>(services().sound).play(name, flags);

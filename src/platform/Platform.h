@@ -17,6 +17,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // The milliseconds of the current second, without a time-zone conversion.
+    virtual int msecOfSecond() const { return now().time().msec(); }
 };
 
 class Sound {
@@ -97,6 +99,7 @@ QStringList SoundFolders();
 } // namespace platform
 
 QDateTime Now();
+int NowMsecOfSecond();
 void PlaySoundFile(const QString& name, int flags);
 void Beep();
 void MsgBox(const QString& text);

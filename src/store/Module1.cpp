@@ -20,7 +20,9 @@ QString DamagedFileMessage() {
 void LoadNotes() {
     // One open per load: every clock window reloads twice a second.
     QFile file(DataFileName);
-    if (!file.open(QIODevice::ReadOnly)) return;
+    // Unbuffered: the whole file is read at once, so a read buffer would only be allocated
+    // and freed again.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
     QByteArray bytes = file.readAll();
     const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
