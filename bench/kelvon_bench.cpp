@@ -102,7 +102,8 @@ platform::Fakes TheFakes{};
 
 void restoreDataFile() {
     QFile f(DataFileName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(FileBytes) != FileBytes.size())
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        f.write(FileBytes) != FileBytes.size())
         fail("cannot write the data file");
 }
 
@@ -117,6 +118,29 @@ void BM_TickCore(benchmark::State& state) {
     if (due != 0) state.SkipWithError("a reminder was due");
 }
 BENCHMARK(BM_TickCore);
+
+// The same with a file that differs from the last load every time (two folders, one message
+// apart, taken in turn): the reload decodes it whole. Includes a change of folder per load.
+void BM_TickCoreChangedFile(benchmark::State& state) {
+    const QString home = QDir::currentPath();
+    QTemporaryDir other;
+    Notes changed = realisticNotes();
+    changed.NoteMessage[3] = QStringLiteral("Pick up the kids from school, then the shop");
+    if (!other.isValid() || !saveDataFile(other.filePath(DataFileName), changed))
+        fail("cannot write the second data file");
+    NowTimeText = TimeText(Morning);
+    int due = 0;
+    bool there = false;
+    for (auto _ : state) {
+        QDir::setCurrent((there = !there) ? other.path() : home);
+        LoadNotes();
+        for (int i = 0; i < SlotCount; ++i)
+            if (!IsBlank(i) && IsDue(i, Today)) ++due;
+    }
+    QDir::setCurrent(home);
+    if (due != 0) state.SkipWithError("a reminder was due");
+}
+BENCHMARK(BM_TickCoreChangedFile);
 
 void BM_FileReadFloor(benchmark::State& state) {
     for (auto _ : state) {

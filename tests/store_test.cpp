@@ -135,6 +135,31 @@ TEST_F(StoreTest, WrittenFileMatchesTheFormatByteForByte) {
     EXPECT_EQ(read().count("\r\n"), DataFileLines);
 }
 
+// Reloads of an unchanged file are the common case; each must still put back every value
+// that was changed in memory since, and a file changed in between must be read afresh.
+TEST_F(StoreTest, ReloadOfUnchangedFileRestoresEveryValue) {
+    const Notes inFile = sample(QStringLiteral("file"));
+    const Notes other = sample(QStringLiteral("other"));
+    ASSERT_TRUE(saveDataFile(DataFileName, inFile));
+    LoadNotes();
+    ASSERT_TRUE(NoteTable == inFile);
+    const auto fields = fieldsInFileOrder();
+    for (size_t v = 0; v < fields.size(); ++v) {
+        SCOPED_TRACE(v);
+        fields[v](NoteTable, other);
+        LoadNotes();
+        EXPECT_TRUE(NoteTable == inFile);
+    }
+    ASSERT_TRUE(saveDataFile(DataFileName, other));
+    LoadNotes();
+    EXPECT_TRUE(NoteTable == other);
+    ASSERT_TRUE(saveDataFile(DataFileName, inFile));
+    NoteTable = other;
+    LoadNotes();
+    EXPECT_TRUE(NoteTable == inFile);
+    EXPECT_TRUE(fakes.box->texts.isEmpty());
+}
+
 TEST_F(StoreTest, FileCutAfterAnyLineReportsOnceAndKeepsWhatWasBefore) {
     const Notes inFile = sample(QStringLiteral("file"));
     const Notes before = sample(QStringLiteral("before"));

@@ -26,7 +26,24 @@ void LoadNotes() {
     QByteArray bytes = file.readAll();
     const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
-    const int read = parseDataFile(bytes, NoteTable);
+    // Every byte is read and compared at every load. Bytes equal to those of the last whole
+    // load mean what they meant then (a whole load sets every value of the table), so the
+    // table is filled from that reading rather than by decoding the same bytes again.
+    struct WholeLoad {
+        QByteArray bytes;
+        Notes notes;
+    };
+    static std::optional<WholeLoad> last;
+    int read = DataFileValues;
+    if (last && !readFailed && bytes == last->bytes) {
+        NoteTable = last->notes;
+    } else {
+        read = parseDataFile(bytes, NoteTable);
+        if (read == DataFileValues && !readFailed && bytes.size() <= 65536)
+            last = WholeLoad{bytes, NoteTable};
+        else
+            last.reset();
+    }
     ApplyFiredLatch(NoteTable);
     // One report per damage: every tick reloads, and the same damaged file would bring the box
     // back half a second after each OK. A changed file, or a good load, is reported afresh.
