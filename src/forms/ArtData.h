@@ -1,11 +1,12 @@
 #pragma once
-// The artwork as PNG images, rendered from the SVG sources at build time.
+// The artwork, rendered from the SVG sources at build time: premultiplied ARGB32 pixels,
+// row after row, compressed with qCompress.
 
 struct ArtImage {
     const char* name;
     int width;
     int height;
-    const unsigned char* png;
+    const unsigned char* pixels;
     unsigned long size;
 };
 

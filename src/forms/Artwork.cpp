@@ -12,8 +12,14 @@ namespace {
 QImage artImage(const char* name, int width = 0) {
     for (int k = 0; k < ArtImageCount; ++k) {
         const ArtImage& a = ArtImages[k];
-        if (std::strcmp(a.name, name) == 0 && (width == 0 || a.width == width))
-            return QImage::fromData(a.png, int(a.size), "PNG");
+        if (std::strcmp(a.name, name) != 0 || (width != 0 && a.width != width)) continue;
+        // Raw pixels rather than an image file: reading a file format loads every
+        // image-format plug-in installed.
+        const QByteArray raw = qUncompress(a.pixels, qsizetype(a.size));
+        QImage image(a.width, a.height, QImage::Format_ARGB32_Premultiplied);
+        if (raw.size() != image.sizeInBytes()) return {};
+        std::memcpy(image.bits(), raw.constData(), size_t(raw.size()));
+        return image;
     }
     return {};
 }
