@@ -29,14 +29,14 @@ std::optional<QDate> slotDate(int slot) {
     const QString& text =
         NoteTable.NoteDate[slot].isEmpty() ? EmptyDateStandIn : NoteTable.NoteDate[slot];
     // The same texts come back from every reload: each slot keeps its last conversion.
+    // An entry not yet filled holds an empty text, which never comes here.
     struct Converted {
         QString text;
         std::optional<QDate> date;
-        bool done = false;
     };
     static Converted last[SlotCount];
     Converted& c = last[slot];
-    if (!c.done || c.text != text) c = {text, ConvertDate(text), true};
+    if (c.text != text) c = {text, ConvertDate(text)};
     return c.date;
 }
 

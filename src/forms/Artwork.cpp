@@ -2,6 +2,7 @@
 
 #include "forms/ArtData.h"
 
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -9,19 +10,20 @@
 #include <cstring>
 
 namespace {
-QImage artImage(const char* name, int width = 0) {
-    for (int k = 0; k < ArtImageCount; ++k) {
-        const ArtImage& a = ArtImages[k];
-        if (std::strcmp(a.name, name) != 0 || (width != 0 && a.width != width)) continue;
-        // Raw pixels rather than an image file: reading a file format loads every
-        // image-format plug-in installed.
-        const QByteArray raw = qUncompress(a.pixels, qsizetype(a.size));
-        QImage image(a.width, a.height, QImage::Format_ARGB32_Premultiplied);
-        if (raw.size() != image.sizeInBytes()) return {};
-        std::memcpy(image.bits(), raw.constData(), size_t(raw.size()));
-        return image;
-    }
-    return {};
+// Raw pixels rather than an image file: reading a file format loads every image-format
+// plug-in installed.
+QImage decode(const ArtImage& a) {
+    const QByteArray raw = qUncompress(a.pixels, qsizetype(a.size));
+    QImage image(a.width, a.height, QImage::Format_ARGB32_Premultiplied);
+    if (raw.size() != image.sizeInBytes()) return {};
+    std::memcpy(image.bits(), raw.constData(), size_t(raw.size()));
+    return image;
+}
+
+// Every rendered size of one drawing.
+template <class Each> void forEachSize(const char* name, Each each) {
+    for (int k = 0; k < ArtImageCount; ++k)
+        if (std::strcmp(ArtImages[k].name, name) == 0) each(ArtImages[k]);
 }
 
 // One icon per drawing, with every size rendered, shared by every button showing it. Never
@@ -31,9 +33,8 @@ QIcon sharedIcon(const char* name) {
     auto it = icons->find(name);
     if (it == icons->end()) {
         QIcon icon;
-        for (int k = 0; k < ArtImageCount; ++k)
-            if (std::strcmp(ArtImages[k].name, name) == 0)
-                icon.addPixmap(QPixmap::fromImage(artImage(name, ArtImages[k].width)));
+        forEachSize(name,
+                    [&](const ArtImage& a) { icon.addPixmap(QPixmap::fromImage(decode(a))); });
         it = icons->insert(name, icon);
     }
     return *it;
@@ -95,8 +96,11 @@ void Backdrop::paintEvent(QPaintEvent*) {
                         QString::number(pixels.height());
     auto it = rendered->find(key);
     if (it == rendered->end()) {
+        // Backgrounds are rendered at one size only.
+        QImage image;
+        forEachSize(m_picture, [&](const ArtImage& a) { image = decode(a); });
         QPixmap pixmap = QPixmap::fromImage(
-            artImage(m_picture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         pixmap.setDevicePixelRatio(ratio);
         it = rendered->insert(key, pixmap);
     }

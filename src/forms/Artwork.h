@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QString>

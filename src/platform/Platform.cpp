@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
-#include <QUrl>
 #include <QWidget>
 #include <cstdio>
 

@@ -39,7 +39,8 @@ void LoadNotes() {
         NoteTable = last->notes;
     } else {
         read = parseDataFile(bytes, NoteTable);
-        if (read == DataFileValues && !readFailed && bytes.size() <= 65536)
+        // A file far beyond any real one (junk appended) is not kept twice in memory.
+        if (read == DataFileValues && !readFailed && bytes.size() <= 64 * 1024)
             last = WholeLoad{bytes, NoteTable};
         else
             last.reset();
