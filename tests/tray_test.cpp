@@ -2,7 +2,7 @@
 
 #include "WindowTest.h"
 #include "alarm/Alarm.h"
-#include "app/Main.h"
+#include "main/Startup.h"
 #include "forms/Twips.h"
 
 #include <QAction>

@@ -121,4 +121,5 @@ void FireAlarm() {
     MarkFired(SlotIndex);
     Default<frmNotify>().SaveMsg();
     alert->LbMessage->setText(NoteTable.NoteMessage[SlotIndex]);
+    DemandAttention(alert->window, NoteTable.NoteMessage[SlotIndex]);
 }

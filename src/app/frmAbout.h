@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Version.h"
 #include "forms/AboutLayout.h"
 
 #include <QDialog>
 
 struct AppVersion {
-    static constexpr int Major = 7;
-    static constexpr int Minor = 8;
-    static constexpr int Revision = 0;
+    static constexpr int Major = KELVON_VERSION_MAJOR;
+    static constexpr int Minor = KELVON_VERSION_MINOR;
+    static constexpr int Revision = KELVON_VERSION_PATCH;
 };
 inline const QString AppTitle = QStringLiteral("Kelvon");
 

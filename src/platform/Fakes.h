@@ -36,7 +36,9 @@ class FakeMessageBox : public MessageBox {
 class FakeTopmost : public Topmost {
   public:
     void keepOnTop(QWidget* window) override { windows.push_back(window); }
+    void demandAttention(QWidget*, const QString& message) override { attention.append(message); }
     std::vector<QWidget*> windows;
+    QStringList attention; // messages of the alert windows that asked for attention
 };
 
 class FakeHelp : public Help {

@@ -233,6 +233,9 @@ void MsgBox(const QString& text) {
 void KeepOnTop(QWidget* window) {
     serviceOr<Topmost, QtTopmost>(services().topmost).keepOnTop(window);
 }
+void DemandAttention(QWidget* window, const QString& message) {
+    serviceOr<Topmost, QtTopmost>(services().topmost).demandAttention(window, message);
+}
 void ShowHelpFile(const QString& path, int command) {
     serviceOr<Help, QtHelp>(services().help).show(path, command);
 }

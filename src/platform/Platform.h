@@ -41,6 +41,12 @@ class Topmost {
     virtual ~Topmost() = default;
     // Keeps the window above every window that is not itself kept on top.
     virtual void keepOnTop(QWidget* window) = 0;
+    // An alert window has just shown `message`: where the desktop may not keep it on top, ask
+    // for the user's attention by the desktop's own means.
+    virtual void demandAttention(QWidget* window, const QString& message) {
+        (void)window;
+        (void)message;
+    }
 };
 
 class Help {
@@ -104,4 +110,5 @@ void PlaySoundFile(const QString& name, int flags);
 void Beep();
 void MsgBox(const QString& text);
 void KeepOnTop(QWidget* window);
+void DemandAttention(QWidget* window, const QString& message);
 void ShowHelpFile(const QString& path, int command);

@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "main/Startup.h"
 #include "forms/Artwork.h"
 #include "forms/Default.h"
 #include "platform/Ending.h"

@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "main/Startup.h"
 
 #include "app/frmPass.h"
 #include "forms/Default.h"
