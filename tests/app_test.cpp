@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -122,7 +124,16 @@ class AppTest : public QObject {
         platform::HelpViewer& again = platform::HelpViewer::open(missing, 3);
         QVERIFY(again.notice().isEmpty());
         QVERIFY(again.shownText().contains(QStringLiteral("Our own words.")));
-        again.close();
+
+        // Contents far down the file: the viewer opens scrolled to it, not at the top.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("<p>Foreword.</p>").repeated(300) +
+                   "<h2><a name=\"contents\"></a>Contents</h2><p>Set Alarm</p>");
+        file.close();
+        platform::HelpViewer& scrolled = platform::HelpViewer::open(missing, 3);
+        const auto* bar = scrolled.findChild<QTextBrowser*>()->verticalScrollBar();
+        QTRY_VERIFY(bar->value() > bar->maximum() / 2);
+        scrolled.close();
     }
 
     void soundsAreFoundInTheWorkingFolderFirst() {

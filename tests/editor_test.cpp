@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,7 +103,8 @@ class EditorTest : public QObject {
         // It reopens where it was left.
         e.VScroll1->setValue(2400);
         e.cmdOKnotify->click();
-        t.whileModal([&] { e.cmdOKnotify->click(); }, [&] { Default<frmPass>().mnuNotify_Click(); });
+        t.whileModal([&] { e.cmdOKnotify->click(); },
+                     [&] { Default<frmPass>().mnuNotify_Click(); });
         QCOMPARE(e.VScroll1->value(), 2400);
         QCOMPARE(rowTopInWindow(8), Px(RowTop0));
     }
@@ -209,7 +211,7 @@ class EditorTest : public QObject {
         QCOMPARE(NoteTable.NoteDate[6], QStringLiteral("03/24/07 14:30"));
     }
 
-    void writeProtectedFileStillClosesTheEditorSilently() {
+    void writeProtectedFileClosesTheEditorAndIsToldOnce() {
         Notes n;
         n.NoteMessage[0] = QStringLiteral("old");
         t.writeFile(n);
@@ -222,8 +224,17 @@ class EditorTest : public QObject {
         e.cmdOKnotify->click();
         QVERIFY(!e.isVisible());
         QVERIFY(Default<frmPass>().timerEnabled());
-        QVERIFY(t.fakes.box->texts.isEmpty());
+        const QStringList told{SaveFailedMessage(QFileInfo(DataFileName).absoluteFilePath(),
+                                                 QStringLiteral("Permission denied"))};
+        QCOMPARE(t.fakes.box->texts, told);
+        e.cmdOKnotify->click(); // the same failure again: no second box
+        QCOMPARE(t.fakes.box->texts, told);
         QCOMPARE(t.fileBytes(), before);
+        // Once the cause is gone, OK saves what the editor held.
+        QFile::setPermissions(DataFileName, QFile::ReadOwner | QFile::WriteOwner);
+        e.cmdOKnotify->click();
+        QCOMPARE(t.fileNotes().NoteMessage[0], QStringLiteral("new"));
+        QCOMPARE(t.fakes.box->texts, told);
     }
 
     void soundTestsPlayTheirFileAndChangeNothing() {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <csignal>
@@ -197,7 +198,8 @@ class ReliabilityTest : public QObject {
         struct Case {
             const char* name;
             std::function<void()> setup;
-            bool loads; // else nothing is read and nothing fires
+            bool loads;         // else nothing is read and nothing fires
+            const char* reason; // what the one failed-save message gives as the cause
         };
         const Case cases[] = {
             {"a directory named Kelvo.dat",
@@ -205,14 +207,15 @@ class ReliabilityTest : public QObject {
                  QFile::remove(DataFileName);
                  QDir().mkdir(DataFileName);
              },
-             false},
+             false, "Is a directory"},
             {"an unreadable file",
              [&] {
                  setMode(DataFileName, 0);
                  asNobody();
              },
-             false},
-            {"a write-protected file", [&] { setMode(DataFileName, 0x4444); }, true},
+             false, "Permission denied"},
+            {"a write-protected file", [&] { setMode(DataFileName, 0x4444); }, true,
+             "Permission denied"},
             {"a read-only working directory",
              [&] {
                  if (root) {
@@ -222,7 +225,7 @@ class ReliabilityTest : public QObject {
                      setMode(t.dir->path(), 0x5500);
                  }
              },
-             true},
+             true, "Permission denied"},
         };
         for (const Case& c : cases) {
             t.cleanup();
@@ -245,7 +248,11 @@ class ReliabilityTest : public QObject {
             setMode(t.dir->path(), 0x7700);
             if (!QFileInfo(DataFileName).isDir()) setMode(DataFileName, 0x6600);
 
-            QVERIFY2(t.fakes.box->texts.isEmpty(), c.name);
+            // Told once, whatever saved in between (ticks, firings, OK).
+            QVERIFY2(t.fakes.box->texts ==
+                         QStringList(SaveFailedMessage(QDir(t.dir->path()).filePath(DataFileName),
+                                                       QString::fromLatin1(c.reason))),
+                     c.name);
             QVERIFY2(c.loads ? loaded : empty, c.name);
             QVERIFY2(alerts == (c.loads ? 1 : 0), c.name);
             QVERIFY2(!saved, c.name);
@@ -273,6 +280,64 @@ class ReliabilityTest : public QObject {
         QCOMPARE(parseDataFile(t.fileBytes(), n), DataFileValues);
         QVERIFY(n == a);
         QCOMPARE(strayFiles(), QStringList());
+    }
+
+    // A real full disk, where the test may mount one: the editor says so once, loses nothing,
+    // and saves once there is room again.
+    void fullDiskIsToldOnceAndSavedWhenThereIsRoom() {
+        if (geteuid() != 0) QSKIP("mounting a small file system needs root");
+        const QString disk = t.dir->filePath(QStringLiteral("disk"));
+        QVERIFY(QDir().mkdir(disk));
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"), disk}) != 0)
+            QSKIP("no tmpfs could be mounted here");
+        struct Unmount {
+            QString at;
+            ~Unmount() {
+                QDir::setCurrent(QDir::rootPath());
+                QProcess::execute(QStringLiteral("umount"), {at});
+            }
+        } unmount{disk};
+        QDir::setCurrent(disk);
+        Notes n = sample(QStringLiteral("old"));
+        n.NoteDate[0] = QStringLiteral("03/24/07");
+        n.NoteTime[0] = QStringLiteral("14:00:00");
+        n.NoteDone[0] = 0;
+        t.writeFile(n);
+        const QByteArray before = t.fileBytes();
+        auto fill = [] {
+            QFile filler(QStringLiteral("filler"));
+            QVERIFY(filler.open(QIODevice::Append));
+            const QByteArray block(512, 'x');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        };
+        fill();
+        frmNotify& e = Default<frmNotify>();
+        Default<frmPass>().setTimerEnabled(false);
+        e.show();
+        e.txtMessage[1]->setText(QStringLiteral("typed on a full disk"));
+        e.cmdOKnotify->click();
+        const QStringList told{SaveFailedMessage(QDir(disk).filePath(DataFileName),
+                                                 QStringLiteral("No space left on device"))};
+        QCOMPARE(t.fakes.box->texts, told);
+        QVERIFY(!e.isVisible());
+        QVERIFY(Default<frmPass>().timerEnabled());
+        QCOMPARE(tickMain(5), 1); // the firing's failed save adds no box, and it fires once
+        e.cmdOKnotify->click();
+        QCOMPARE(t.fakes.box->texts, told);
+        QCOMPARE(t.fileBytes(), before);
+        QCOMPARE(strayFiles(), QStringList(QStringLiteral("filler")));
+
+        QVERIFY(QFile::remove(QStringLiteral("filler")));
+        e.cmdOKnotify->click();
+        QCOMPARE(t.fileNotes().NoteMessage[1], QStringLiteral("typed on a full disk"));
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+        fill(); // a new failure is told afresh
+        e.txtMessage[2]->setText(QStringLiteral("and again"));
+        e.cmdOKnotify->click();
+        QCOMPARE(t.fakes.box->texts.size(), 2);
     }
 
     void clockSetBackADay() {

@@ -40,6 +40,25 @@ std::optional<QDate> slotDate(int slot) {
     return c.date;
 }
 
+// Whether the slot's time of day has come at NowTimeText.
+bool slotTimeReached(int slot) {
+    const QString& text = NoteTable.NoteTime[slot];
+    struct Converted {
+        QString text;
+        std::optional<QTime> time;
+    };
+    static Converted last[SlotCount]; // an empty text converts to none, as an unfilled entry
+    Converted& c = last[slot];
+    if (c.text != text) c = {text, ConvertTimeOfDay(text)};
+    static QString nowText;
+    static QTime now;
+    if (nowText != NowTimeText) {
+        nowText = NowTimeText;
+        now = ConvertTime(NowTimeText).value_or(QTime());
+    }
+    return TimeNotAfter(text, c.time, now, NowTimeText);
+}
+
 QDateTime refreshNow() {
     const QDateTime now = Now();
     NowTimeText = TimeText(now.time());
@@ -57,8 +76,7 @@ bool IsBlank(int slot) {
 bool IsDue(int slot, const QDate& today) {
     // The cheap tests first; the result is the same in any order. A date that does not
     // convert is never due.
-    if (NoteTable.NoteDone[slot] != 0 || !TextNotAfter(NoteTable.NoteTime[slot], NowTimeText))
-        return false;
+    if (NoteTable.NoteDone[slot] != 0 || !slotTimeReached(slot)) return false;
     const auto date = slotDate(slot);
     return date && *date <= today;
 }
@@ -68,8 +86,11 @@ void ClockTick(PassLayout& window) {
     const QDateTime now = refreshNow();
     window.Label3->setText(RegionalTimeText(now.time()));
     window.Label2->setText(TodayText);
-    for (SlotIndex = 0; SlotIndex < SlotCount; ++SlotIndex) {
-        if (!IsBlank(SlotIndex) && IsDue(SlotIndex, now.date())) FireAlarm();
+    // A firing can open a message box, and ticks go on behind it: the loop keeps its own count.
+    for (int i = 0; i < SlotCount; ++i) {
+        if (IsBlank(i) || !IsDue(i, now.date())) continue;
+        SlotIndex = qint16(i);
+        FireAlarm();
     }
 }
 
@@ -77,12 +98,11 @@ void Acknowledge(PassLayout& window) {
     window.LbMessage->clear();
     const QDate today = refreshNow().date();
     frmNotify& editor = Default<frmNotify>();
-    for (SlotIndex = 0; SlotIndex < SlotCount; ++SlotIndex) {
-        const int i = SlotIndex;
+    for (int i = 0; i < SlotCount; ++i) {
         auto passes = [&](const QCheckBox* box) {
             const auto date = slotDate(i);
             return NoteTable.NoteDone[i] == 1 && Value(box) == 1 && date && *date <= today &&
-                   TextNotAfter(NoteTable.NoteTime[i], NowTimeText);
+                   slotTimeReached(i);
         };
         auto advance = [&](const QDate& next) {
             NoteTable.NoteDate[i] = DateText(next);
@@ -94,16 +114,24 @@ void Acknowledge(PassLayout& window) {
         if (passes(editor.ckMonthly[i])) advance(NextMonthSameDay(today));
     }
     editor.SaveMsg();
-    Windows::MainWindow().window->hide();
+    // Without a notification area the main window is the only way left to end the program.
+    if (!Windows::MainWindowStaysShown()) Windows::MainWindow().window->hide();
 }
 
 void FireAlarm() {
+    // The slot is this firing's own: a message box opened below runs other ticks, which set
+    // SlotIndex again.
+    const int slot = SlotIndex;
     PassLayout* alert = Windows::NewClockWindow();
     AlertWindow = alert->window;
     if (Default<frmNotify>().isVisible() && Windows::AboutBox().isVisible()) {
         delete alert->window;
         return;
     }
+    // Done before anything that can wait in a nested event loop, so that no tick running there
+    // fires the same slot again.
+    MarkFired(slot);
+    const QPointer<QDialog> window = alert->window; // the user may close it in a nested loop
     alert->Form_Load();
     alert->window->show();
     const frmNotify& editor = Default<frmNotify>();
@@ -118,8 +146,8 @@ void FireAlarm() {
         Beep();
         PlaySoundFile(QString::fromLatin1(file), platform::SND_ASYNC | platform::SND_NODEFAULT);
     }
-    MarkFired(SlotIndex);
     Default<frmNotify>().SaveMsg();
-    alert->LbMessage->setText(NoteTable.NoteMessage[SlotIndex]);
-    DemandAttention(alert->window, NoteTable.NoteMessage[SlotIndex]);
+    if (!window) return;
+    alert->LbMessage->setText(NoteTable.NoteMessage[slot]);
+    DemandAttention(window, NoteTable.NoteMessage[slot]);
 }

@@ -33,7 +33,8 @@ void frmPass::Form_Load() {
     Label3->setText(RegionalTimeText(now.time()));
     LbMessage->clear();
     Default<frmPass>().setWindowTitle(QStringLiteral("Kelvon"));
-    LoadNotes();
+    // An alert window loads inside a firing: a damaged file is the tick's to report.
+    LoadNotes(IsDefault(this) ? DamageReport::Shown : DamageReport::Quiet);
     setTimerEnabled(true);
 }
 

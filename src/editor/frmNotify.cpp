@@ -14,6 +14,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -195,8 +197,23 @@ Notes frmNotify::Shown() const {
 }
 
 void frmNotify::SaveMsg() {
-    // A failed save is not reported; the file on disk stays the previous whole one.
-    saveDataFile(DataFileName, Shown());
+    // A failed save leaves the previous whole file. It is told once: ticks, firings and pickers
+    // save again and again, and stay quiet until a save has worked.
+    QString why;
+    if (saveDataFile(DataFileName, Shown(), &why)) {
+        m_saveFailureTold = false;
+        return;
+    }
+    if (m_saveFailureTold) return;
+    m_saveFailureTold = true;
+    MsgBox(SaveFailedMessage(QFileInfo(DataFileName).absoluteFilePath(), why));
+}
+
+QString SaveFailedMessage(const QString& path, const QString& why) {
+    return QStringLiteral("The reminders could not be saved in\r\n%1\r\n(%2).\r\n"
+                          "The editor still holds them: its OK saves them once the cause is "
+                          "gone.")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 void PlaceEditor() {

@@ -27,7 +27,8 @@ class frmNotify : public QDialog, public NotifyLayout {
     void cmdTest3_Click();
     void cmdTest4_Click();
     void cmdOKnotify_Click();
-    // Writes the data file from the rows, the option buttons and the table's done flags.
+    // Writes the data file from the rows, the option buttons and the table's done flags. A
+    // failure is told once, until a save works again.
     void SaveMsg();
     // What the editor shows, with the table's done flags and header texts.
     Notes Shown() const;
@@ -36,7 +37,13 @@ class frmNotify : public QDialog, public NotifyLayout {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override {} // Esc must not close it: OK is the only way out
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool m_saveFailureTold = false;
 };
+
+// What a failed save tells: where, and the system's reason.
+QString SaveFailedMessage(const QString& path, const QString& why);
 
 // Opening the editor: placed centred at the top of the screen, then shown modally.
 void PlaceEditor();

@@ -27,4 +27,11 @@ void SetMainWindowClosed(std::function<void()> action) {
     hooks().mainWindowClosed = std::move(action);
 }
 
+bool MainWindowStaysShown() {
+    return hooks().mainWindowStaysShown;
+}
+void SetMainWindowStaysShown(bool stays) {
+    hooks().mainWindowStaysShown = stays;
+}
+
 } // namespace Windows

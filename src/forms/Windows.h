@@ -14,6 +14,7 @@ struct Hooks {
     std::function<PassLayout*()> newClockWindow; // one more clock window, not shown
     std::function<QDialog&()> aboutBox;          // the About box, loaded on use
     std::function<void()> mainWindowClosed;      // set where closing it ends the program
+    bool mainWindowStaysShown = false;           // set where no icon leads back to it
 };
 
 void Register(Hooks hooks);
@@ -22,5 +23,7 @@ PassLayout* NewClockWindow();
 QDialog& AboutBox();
 void MainWindowClosed();
 void SetMainWindowClosed(std::function<void()> action);
+bool MainWindowStaysShown();
+void SetMainWindowStaysShown(bool stays);
 
 } // namespace Windows

@@ -59,8 +59,16 @@ void HelpViewer::load(const QString& path, int command) {
         m_browser->setHtml(QStringLiteral("<p><b>%1</b></p>").arg(m_notice.toHtmlEscaped()) +
                            builtInHelp());
     }
-    if (command == HelpContents) m_browser->scrollToAnchor(QStringLiteral("contents"));
+    // The cursor first: moving it scrolls to it.
     m_browser->moveCursor(QTextCursor::Start);
+    m_anchor = command == HelpContents ? QStringLiteral("contents") : QString();
+    if (!m_anchor.isEmpty()) m_browser->scrollToAnchor(m_anchor);
+}
+
+void HelpViewer::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A hidden browser has no final size to scroll in yet.
+    if (!m_anchor.isEmpty()) m_browser->scrollToAnchor(m_anchor);
 }
 
 QString HelpViewer::shownText() const {

@@ -14,11 +14,15 @@ class HelpViewer : public QDialog {
     QString shownText() const;
     QString notice() const;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     HelpViewer();
     void load(const QString& path, int command);
     QTextBrowser* m_browser = nullptr;
     QString m_notice;
+    QString m_anchor;
 };
 
 // The sentence shown above the built-in copy when the named help file is missing.

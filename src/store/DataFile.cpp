@@ -175,22 +175,31 @@ bool writeDataFile(QIODevice& device, const Notes& notes) {
     return true;
 }
 
-bool saveDataFile(const QString& path, const Notes& notes) {
+bool saveDataFile(const QString& path, const Notes& notes, QString* why) {
+    auto fail = [why](const QString& reason) {
+        if (why) *why = reason;
+        return false;
+    };
     const QFileInfo existing(path);
     const bool isNew = !existing.exists();
     // QSaveFile would replace a read-only file by renaming over it, and root passes every
     // access test: a file with no write bit at all stays as it is.
+    if (!isNew && !existing.isFile())
+        return fail(existing.isDir() ? QStringLiteral("Is a directory")
+                                     : QStringLiteral("Not a regular file"));
     if (!isNew &&
-        (!existing.isFile() || !existing.isWritable() ||
+        (!existing.isWritable() ||
          !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))))
-        return false;
+        return fail(QStringLiteral("Permission denied"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
     if (isNew) file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     if (!writeDataFile(file, notes) || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason);
     }
-    return file.commit();
+    if (!file.commit()) return fail(file.errorString());
+    return true;
 }

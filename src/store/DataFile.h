@@ -21,5 +21,5 @@ QByteArray formatDataFile(const Notes& notes);
 // Writes the whole file to the device; false as soon as a write falls short.
 bool writeDataFile(QIODevice& device, const Notes& notes);
 // Replaces the file at `path` whole, or leaves it exactly as it was. A new file is private
-// to its owner; an existing one keeps its mode.
-bool saveDataFile(const QString& path, const Notes& notes);
+// to its owner; an existing one keeps its mode. On failure `why` gets the system's reason.
+bool saveDataFile(const QString& path, const Notes& notes, QString* why = nullptr);

@@ -78,12 +78,13 @@ std::optional<QTime> parseTime(QStringView t) {
 struct Parts {
     QDate date;
     QTime time;
+    bool hasTime = true;
 };
 
 std::optional<Parts> parse(const QString& text) {
     const QStringView t = QStringView(text).trimmed();
     if (t.isEmpty()) return std::nullopt;
-    if (auto d = parseDate(t)) return Parts{*d, QTime(0, 0)};
+    if (auto d = parseDate(t)) return Parts{*d, QTime(0, 0), false};
     if (auto time = parseTime(t)) return Parts{ZeroDate, *time};
     const qsizetype space = t.indexOf(QLatin1Char(' '));
     if (space > 0) {
@@ -114,6 +115,12 @@ std::optional<QDate> ConvertDate(const QString& text) {
     return p->date;
 }
 
+std::optional<QTime> ConvertTimeOfDay(const QString& text) {
+    const auto p = parse(text);
+    if (!p || !p->hasTime) return std::nullopt;
+    return p->time;
+}
+
 bool IsDateTime(const QString& text) {
     return parse(text).has_value();
 }
@@ -139,6 +146,12 @@ QString TimeText(const QTime& time) {
 
 bool TextNotAfter(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseSensitive) <= 0;
+}
+
+bool TimeNotAfter(const QString& note, const std::optional<QTime>& noteTime, const QTime& now,
+                  const QString& nowText) {
+    if (noteTime) return *noteTime <= QTime(now.hour(), now.minute(), now.second());
+    return TextNotAfter(note, nowText);
 }
 
 QDate NextMonthSameDay(const QDate& today) {

@@ -17,7 +17,7 @@ QString DamagedFileMessage() {
         "PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   Kelvo.dat\r\nA NEW ONE WILL BE CREATED.");
 }
 
-void LoadNotes() {
+void LoadNotes(DamageReport report) {
     // One open per load: every clock window reloads twice a second.
     QFile file(DataFileName);
     // Unbuffered: the whole file is read at once, so a read buffer would only be allocated
@@ -54,7 +54,7 @@ void LoadNotes() {
         return;
     }
     const size_t damage = qHash(bytes);
-    if (reported == damage) return;
+    if (reported == damage || report == DamageReport::Quiet) return;
     // While one report is open, ticks go on behind it and stay quiet.
     static bool reporting = false;
     if (reporting) return;

@@ -54,6 +54,7 @@ void frmTray::CreateIcon() {
                    "closing it ends Kelvon\n",
                    stderr);
         Windows::SetMainWindowClosed([] { Default<frmPopTray>().mnuClose_Click(); });
+        Windows::SetMainWindowStaysShown(true);
         Default<frmPass>().show();
     }
 }
