@@ -15,13 +15,6 @@
 #include <QWidget>
 #include <cstdio>
 
-#ifndef KELVON_BUILD_SOUNDS_DIR
-#define KELVON_BUILD_SOUNDS_DIR ""
-#endif
-#ifndef KELVON_BUILD_MODULE_DIR
-#define KELVON_BUILD_MODULE_DIR ""
-#endif
-
 namespace platform {
 namespace {
 
@@ -32,23 +25,15 @@ class QtClock : public Clock {
     int msecOfSecond() const override { return int(QDateTime::currentMSecsSinceEpoch() % 1000); }
 };
 
-// The sound module: installed beside the program, else in the build tree.
+// The sound module, from beside the program only: no other folder, so no library that another
+// user could plant there runs inside it. The build folder is laid out the same way.
 std::unique_ptr<SoundPlayer> LoadSoundPlayer() {
-    QStringList folders;
     const QString appDir = QCoreApplication::applicationDirPath();
-    if (!appDir.isEmpty()) folders << QDir::cleanPath(appDir + QStringLiteral("/../lib/kelvon"));
-    const QString buildDir = QStringLiteral(KELVON_BUILD_MODULE_DIR);
-    if (!buildDir.isEmpty()) folders << buildDir;
-    QString why;
-    for (const QString& folder : folders) {
-        QLibrary module(folder + QStringLiteral("/kelvon_sound"));
-        const auto create =
-            reinterpret_cast<KelvonSoundFactory>(module.resolve(KELVON_SOUND_FACTORY));
-        if (create) return std::unique_ptr<SoundPlayer>(create()); // the module stays loaded
-        if (why.isEmpty()) why = module.errorString();
-    }
+    QLibrary module(QDir::cleanPath(appDir + QStringLiteral("/../lib/kelvon/kelvon_sound")));
+    const auto create = reinterpret_cast<KelvonSoundFactory>(module.resolve(KELVON_SOUND_FACTORY));
+    if (create) return std::unique_ptr<SoundPlayer>(create()); // the module stays loaded
     std::fprintf(stderr, "Kelvon: sounds stay silent, the sound module was not found (%s)\n",
-                 qUtf8Printable(why));
+                 qUtf8Printable(module.errorString()));
     return nullptr;
 }
 
@@ -197,8 +182,6 @@ QStringList SoundFolders() {
     const QString appDir = QCoreApplication::applicationDirPath();
     if (!appDir.isEmpty())
         folders << QDir::cleanPath(appDir + QStringLiteral("/../share/kelvon/sounds"));
-    const QString buildDir = QStringLiteral(KELVON_BUILD_SOUNDS_DIR);
-    if (!buildDir.isEmpty()) folders << buildDir;
     return folders;
 }
 
