@@ -2,16 +2,14 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/SoundPlayer.h"
+#include "platform/Tray.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLibrary>
-#include <QMenu>
 #include <QMessageBox>
-#include <QSystemTrayIcon>
 #include <QWidget>
 #include <cstdio>
 
@@ -75,48 +73,6 @@ class QtTopmost : public Topmost {
 class QtHelp : public Help {
   public:
     void show(const QString& path, int command) override { HelpViewer::open(path, command); }
-};
-
-class QtTray : public Tray {
-  public:
-    bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
-    bool add(const QIcon& icon, const QString& tip, QMenu* menu) override {
-        if (!m_icon) {
-            m_icon = std::make_unique<QSystemTrayIcon>();
-            QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
-                             [this](QSystemTrayIcon::ActivationReason reason) {
-                                 if (onPress) onPress(codeFor(reason));
-                             });
-        }
-        m_icon->setIcon(icon);
-        m_icon->setToolTip(tip);
-        // StatusNotifierItem hosts show only a menu set here.
-        m_icon->setContextMenu(menu);
-        m_icon->show();
-        return m_icon->isVisible();
-    }
-    void remove() override {
-        if (m_icon) m_icon->hide();
-        m_icon.reset();
-    }
-
-  private:
-    static int codeFor(QSystemTrayIcon::ActivationReason reason) {
-        switch (reason) {
-        case QSystemTrayIcon::Trigger:
-            return WM_LBUTTONDOWN;
-        case QSystemTrayIcon::Context:
-            return WM_RBUTTONDOWN;
-        case QSystemTrayIcon::DoubleClick:
-            return WM_LBUTTONDBLCLK;
-        case QSystemTrayIcon::MiddleClick:
-            return WM_MBUTTONDOWN;
-        case QSystemTrayIcon::Unknown:
-            break;
-        }
-        return WM_MOUSEMOVE;
-    }
-    std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 
 struct Services {
