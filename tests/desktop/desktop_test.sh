@@ -263,6 +263,29 @@ shot() {
     mkdir -p "$DESKTOP_TEST_SHOTS" && bounded import -window root "$DESKTOP_TEST_SHOTS/$1.png" 2>/dev/null
 }
 
+# Counts and prints one result; a failure keeps a screenshot when DESKTOP_TEST_SHOTS is set.
+PASSED=0
+FAILED=0
+check() { # check OK|... DESCRIPTION [DETAIL]
+    if [[ $1 == ok ]]; then
+        PASSED=$((PASSED + 1))
+        echo "ok   - $2"
+    else
+        FAILED=$((FAILED + 1))
+        echo "FAIL - $2${3:+ ($3)}"
+        shot "fail-$FAILED"
+    fi
+}
+result() { "$@" && echo ok || echo fail; }
+
+# dat_ok: $DAT is a whole data file (227 lines, each ending in CR LF); sets DAT_LINES DAT_CRLF.
+dat_ok() {
+    [[ -f $DAT ]] || return 1
+    DAT_LINES=$(wc -l <"$DAT")
+    DAT_CRLF=$(grep -c $'\r$' "$DAT")
+    [[ $DAT_LINES -eq 227 && $DAT_CRLF -eq 227 && $(tail -c 2 "$DAT" | od -An -c | tr -d ' ') == '\r\n' ]]
+}
+
 [[ ${BASH_SOURCE[0]} == "$0" ]] || return 0
 
 # ---- the test ----------------------------------------------------------------------------
@@ -279,20 +302,6 @@ done
 
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
-
-PASSED=0
-FAILED=0
-check() { # check OK|... DESCRIPTION [DETAIL]
-    if [[ $1 == ok ]]; then
-        PASSED=$((PASSED + 1))
-        echo "ok   - $2"
-    else
-        FAILED=$((FAILED + 1))
-        echo "FAIL - $2${3:+ ($3)}"
-        shot "fail-$FAILED"
-    fi
-}
-result() { "$@" && echo ok || echo fail; }
 
 T0=$(now_ms)
 make_tmp
@@ -314,12 +323,6 @@ else
     check fail "tray icon embedded in the notification area within 5 s"
 fi
 
-dat_ok() {
-    [[ -f $DAT ]] || return 1
-    DAT_LINES=$(wc -l <"$DAT")
-    DAT_CRLF=$(grep -c $'\r$' "$DAT")
-    [[ $DAT_LINES -eq 227 && $DAT_CRLF -eq 227 && $(tail -c 2 "$DAT" | od -An -c | tr -d ' ') == '\r\n' ]]
-}
 if wait_ms $((KELVON_START_MS + 3000 - $(now_ms))) dat_ok; then
     check ok "Kelvo.dat written within 3 s with 227 CRLF lines"
 elif [[ -f $DAT ]]; then
