@@ -15,6 +15,9 @@ constexpr int kRate = 44100;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 constexpr double kPeakDbfs = -3.0;
+// Qt 6.4's QSoundEffect closes its PulseAudio stream as soon as the last sample is handed over,
+// dropping what the server still holds (about 150 ms): that tail must be silence.
+constexpr double kTrailingSilence = 0.3;
 
 using Buffer = std::vector<double>;
 
@@ -136,10 +139,11 @@ std::vector<std::int16_t> toPcm(const Buffer& in) {
         peak = std::max(peak, std::abs(v));
     const double gain = peak > 0.0 ? 32767.0 * std::pow(10.0, kPeakDbfs / 20.0) / peak : 0.0;
     std::vector<std::int16_t> out;
-    out.reserve(in.size());
+    out.reserve(in.size() + samplesFor(kTrailingSilence));
     for (double v : in)
         out.push_back(
             static_cast<std::int16_t>(std::clamp(std::lround(v * gain), -32767L, 32767L)));
+    out.resize(out.size() + samplesFor(kTrailingSilence), 0);
     return out;
 }
 
