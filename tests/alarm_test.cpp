@@ -115,6 +115,19 @@ class AlarmTest : public QObject {
             {"words for a date", QStringLiteral("soon"), QString(), QStringLiteral("m"), 0, false},
             {"a time in the date box", QStringLiteral("08:00"), QStringLiteral("14:00"),
              QStringLiteral("m"), 0, true},
+            // Short forms are times of day, not texts that sort after every "hh:mm:ss".
+            {"h:mm passed", QStringLiteral("03/24/07"), QStringLiteral("9:30"), QStringLiteral("m"),
+             0, true},
+            {"h:mm pm passed", QStringLiteral("03/24/07"), QStringLiteral("2:29 pm"),
+             QStringLiteral("m"), 0, true},
+            {"h:mm:ss PM to come", QStringLiteral("03/24/07"), QStringLiteral("2:30:00 PM"),
+             QStringLiteral("m"), 0, false},
+            {"a.m. form passed", QStringLiteral("03/24/07"), QStringLiteral("11:59 a.m."),
+             QStringLiteral("m"), 0, true},
+            {"hh:mm to come", QStringLiteral("03/24/07"), QStringLiteral("14:30"),
+             QStringLiteral("m"), 0, false},
+            {"words keep the text order", QStringLiteral("03/24/07"), QStringLiteral("noon"),
+             QStringLiteral("m"), 0, false},
         };
         for (const Case& c : cases) {
             Notes n = oneReminder(c.date, c.time, c.message);
@@ -168,6 +181,71 @@ class AlarmTest : public QObject {
         const Notes f = t.fileNotes();
         QCOMPARE(f.NoteDone[0], qint16(1));
         QCOMPARE(f.NoteDone[5], qint16(1));
+    }
+
+    void eachSoundChoicePlaysItsOwnFile() {
+        const std::pair<bool Notes::*, const char*> choices[] = {
+            {&Notes::SoundMessage, "checkmsgs.wav"},
+            {&Notes::SoundAlert, "Alert.wav"},
+            {&Notes::SoundDive, "Keytry.wav"},
+            {&Notes::SoundAlarm, "Keyhaw.wav"},
+        };
+        for (const auto& [choice, file] : choices) {
+            Notes n = oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:00:00"));
+            n.SoundAlert = false;
+            n.*choice = true;
+            start(n).Timer1_Timer();
+            QCOMPARE(t.fakes.sound->events,
+                     QStringList({QStringLiteral("beep"),
+                                  QStringLiteral("play:%1:3").arg(QLatin1String(file))}));
+            t.cleanup();
+            t.init();
+        }
+    }
+
+    // Ticks go on inside a message box that opens during a firing; none may fire the same
+    // slot again or lose track of which slot it fires.
+    void firingThatWaitsInAMessageBoxFiresOnce() {
+        struct NestedTickBox : platform::MessageBox {
+            void show(const QString& text) override {
+                texts.append(text);
+                Default<frmPass>().Timer1_Timer();
+                for (frmPass* a : WindowTest::alertWindows())
+                    a->Timer1_Timer();
+            }
+            QStringList texts;
+        };
+        // Damages the file whenever the time is asked: between the tick's read and the firing's.
+        struct DamagingClock : platform::Clock {
+            QDateTime now() const override {
+                QFile f(DataFileName);
+                if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write("\"cut short\r\n");
+                return QDateTime(QDate(2007, 3, 24), QTime(14, 30, 0));
+            }
+            int msecOfSecond() const override { return 0; } // asked before the tick's read
+        };
+        for (const bool damaging : {true, false}) {
+            Notes n = oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:30:00"));
+            n.NoteMessage[31] = QStringLiteral("last slot, not due");
+            n.NoteDate[31] = QStringLiteral("03/25/07");
+            frmPass& main = start(n);
+            auto* box = new NestedTickBox;
+            platform::installMessageBox(std::unique_ptr<platform::MessageBox>(box));
+            at(2007, 3, 24, 14, 30, 0);
+            if (damaging)
+                platform::installClock(std::make_unique<DamagingClock>());
+            else
+                QFile::setPermissions(DataFileName, QFile::ReadOwner); // the save's box
+            main.Timer1_Timer();
+            const QList<frmPass*> alerts = t.alertWindows();
+            QVERIFY2(alerts.size() == 1, damaging ? "damaged" : "save failed");
+            QCOMPARE(alerts.first()->LbMessage->text(), QStringLiteral("call Bob"));
+            // Only a tick reports a damaged file; the firing's save has mended it by then.
+            QCOMPARE(box->texts.size(), damaging ? 0 : 1);
+            QCOMPARE(NoteTable.NoteDone[31], qint16(0));
+            t.cleanup();
+            t.init();
+        }
     }
 
     void noSoundChosenStillOpensTheWindow() {
@@ -250,6 +328,10 @@ class AlarmTest : public QObject {
              when(2008, 1, 1, 9, 30), QStringLiteral("01/02/08")},
             {"not yet due", QStringLiteral("03/30/07"), QStringLiteral("08:00:00"), 0,
              when(2007, 3, 21, 9, 0), QString()},
+            {"typed 9:30, acknowledged at 10:00", QStringLiteral("03/21/07"),
+             QStringLiteral("9:30"), 0, when(2007, 3, 21, 10, 0), QStringLiteral("03/22/07")},
+            {"typed 2:30 pm, acknowledged at 14:00", QStringLiteral("03/21/07"),
+             QStringLiteral("2:30 pm"), 0, when(2007, 3, 21, 14, 0), QString()},
         };
         for (const Case& c : cases) {
             Notes n = oneReminder(c.date, c.time);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -99,6 +100,26 @@ class AppTest : public QObject {
             QCOMPARE(version, QStringLiteral("Version 7.8.0"));
             QVERIFY(!IsLoaded<frmAbout>());
         }
+    }
+
+    // The program's box blocks the clock windows, which are kept on top: it is kept above them.
+    void messageBoxIsKeptAboveTheClockWindows() {
+        platform::installMessageBox(nullptr); // the real box
+        Default<frmPass>().show();
+        bool answered = false;
+        t.whileModal(
+            [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box && box->isVisible());
+                QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Kelvon"));
+                QCOMPARE(box->text(), DamagedFileMessage());
+                QTRY_COMPARE(QApplication::activeWindow(), box);
+                box->button(QMessageBox::Ok)->click();
+                answered = true;
+            },
+            [] { MsgBox(DamagedFileMessage()); });
+        QVERIFY(answered);
     }
 
     void helpPathIsTheWorkingDirectoryAndTheFileName() {

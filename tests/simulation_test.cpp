@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -23,22 +24,36 @@ struct Reminder {
     bool done = false;
 };
 
-// The rules: due when armed, its day has come and the clock's text has reached its time.
+// The rules: due when armed, its day has come and the clock has reached its time of day (a
+// text that is no time: the clock's text has reached it).
 struct Model {
     std::vector<Reminder> slots;
 
     static QString clockText(const QDateTime& t) {
         return t.time().toString(QStringLiteral("HH:mm:ss"));
     }
+    static QTime timeOf(const QString& text) {
+        for (const char* form : {"H:mm:ss", "H:mm", "h:mm ap", "h:mm:ss ap"}) {
+            const QTime t = QLocale::c().toTime(text, QString::fromLatin1(form));
+            if (t.isValid()) return t;
+        }
+        return {};
+    }
+    static bool reached(const QString& time, const QDateTime& now) {
+        const QTime t = timeOf(time);
+        return t.isValid() ? t <= QTime::fromMSecsSinceStartOfDay(
+                                      now.time().msecsSinceStartOfDay() / 1000 * 1000)
+                           : time <= clockText(now);
+    }
     bool due(const Reminder& r, const QDateTime& now) const {
         const QDate day = r.date.isNull() ? QDate(2007, 1, 1) : r.date;
-        return !r.done && day <= now.date() && r.time <= clockText(now);
+        return !r.done && day <= now.date() && reached(r.time, now);
     }
     // An acknowledgement moves fired repeats whose day and time have passed on, from today.
     void acknowledge(const QDateTime& now) {
         const QDate today = now.date();
         for (Reminder& r : slots) {
-            if (!r.done || r.repeat == Once || r.date > today || r.time > clockText(now)) continue;
+            if (!r.done || r.repeat == Once || r.date > today || !reached(r.time, now)) continue;
             if (r.repeat == Daily) r.date = today.addDays(1);
             if (r.repeat == Weekly) r.date = today.addDays(7);
             if (r.repeat == Monthly) {
@@ -55,9 +70,7 @@ struct Model {
         for (const Reminder& r : slots) {
             if (r.done) continue;
             const QDate day = std::max(r.date.isNull() ? now.date() : r.date, now.date());
-            QDateTime at(day, r.time.isEmpty()
-                                  ? QTime(0, 0)
-                                  : QTime::fromString(r.time, QStringLiteral("HH:mm:ss")));
+            QDateTime at(day, r.time.isEmpty() ? QTime(0, 0) : timeOf(r.time));
             if (!at.isValid()) at = QDateTime(day, QTime(0, 0)); // a wall time the clock skips
             if (due(r, now)) at = now;
             next = std::min(next, at);
@@ -93,10 +106,10 @@ class SimulationTest : public QObject {
             model.slots.push_back({date, QString::fromLatin1(time), repeat});
         };
         for (const char* time :
-             {"00:00:00", "00:00:30", "23:59:59", "02:30:00", "12:00:00", "07:15:00"})
+             {"00:00:00", "00:00:30", "23:59:59", "02:30:00", "12:00:00", "7:15"})
             add(d0, time, Daily);
-        const char* weekly[] = {"08:00:00", "23:00:00", "00:00:00",
-                                "02:15:00", "17:45:30", "10:00:00"};
+        const char* weekly[] = {"08:00:00", "23:00:00",   "00:00:00",
+                                "2:15 am",  "5:45:30 PM", "10:00:00"};
         for (int k = 0; k < 6; ++k)
             add(d0.addDays(k), weekly[k], Weekly);
         for (int day : {1, 15, 29, 30, 31})
@@ -104,7 +117,7 @@ class SimulationTest : public QObject {
         add(QDate(2008, 1, 31), "00:00:00", Monthly);
         add(QDate(2008, 1, 30), "23:59:59", Monthly);
         add(QDate(2008, 3, 29), "02:30:00", Monthly);
-        const std::pair<QDate, const char*> once[] = {{QDate(2007, 12, 24), "18:00:00"},
+        const std::pair<QDate, const char*> once[] = {{QDate(2007, 12, 24), "6:00 pm"},
                                                       {QDate(2007, 12, 31), "23:59:59"},
                                                       {QDate(2008, 1, 1), "00:00:00"},
                                                       {QDate(2008, 3, 30), "02:30:00"},

@@ -2,8 +2,8 @@
 
 #include "WindowTest.h"
 #include "alarm/Alarm.h"
-#include "main/Startup.h"
 #include "forms/Twips.h"
+#include "main/Startup.h"
 
 #include <QAction>
 #include <QLabel>
@@ -170,6 +170,13 @@ class TrayTest : public QObject {
         Main();
         QVERIFY(Default<frmPass>().isVisible());
         QVERIFY(!t.fakes.tray->shown);
+        // With no icon to come back by, neither OK nor Enter may hide the only way out.
+        Default<frmPass>().LbMessage->setText(QStringLiteral("read"));
+        Default<frmPass>().cmdOK->click();
+        QTest::keyClick(&Default<frmPass>(), Qt::Key_Return);
+        QVERIFY(Default<frmPass>().isVisible());
+        QVERIFY(Default<frmPass>().LbMessage->text().isEmpty());
+        QVERIFY(QFile::exists(DataFileName)); // the acknowledgement saved
         Default<frmPass>().close();
         QCOMPARE(t.exitCode, 0);
         QVERIFY(!IsLoaded<frmNotify>() && !IsLoaded<frmTray>());
