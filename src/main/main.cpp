@@ -10,6 +10,7 @@
 #include <QWidget>
 
 int main(int argc, char** argv) {
+    platform::ChooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray

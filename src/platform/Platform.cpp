@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "platform/Attention.h"
 #include "platform/HelpViewer.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Tray.h"
@@ -58,15 +59,6 @@ class QtMessageBox : public MessageBox {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         box.exec();
-    }
-};
-
-class QtTopmost : public Topmost {
-  public:
-    void keepOnTop(QWidget* window) override {
-        const bool wasVisible = window->isVisible();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (wasVisible) window->show(); // changing flags hides a shown window
     }
 };
 

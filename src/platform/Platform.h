@@ -9,6 +9,7 @@
 
 class QIcon;
 class QMenu;
+class QPoint;
 class QWidget;
 
 namespace platform {
@@ -97,6 +98,9 @@ void releaseServices();
 
 Tray& TrayService();
 
+// Before the application object: picks the window system where the user has not named one.
+void ChooseWindowSystem();
+
 // Where a bare sound name is looked up: the working directory, the installed
 // share/kelvon/sounds, then the build tree. Empty when found nowhere.
 QString ResolveSoundFile(const QString& name);
@@ -112,3 +116,5 @@ void MsgBox(const QString& text);
 void KeepOnTop(QWidget* window);
 void DemandAttention(QWidget* window, const QString& message);
 void ShowHelpFile(const QString& path, int command);
+// The tray menu at `at`, as a pop-up; on Wayland only where a window of ours has the focus.
+void PopUpMenu(QMenu* menu, const QPoint& at);

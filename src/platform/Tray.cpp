@@ -126,7 +126,7 @@ class ItemAdaptor : public QDBusAbstractAdaptor {
         m_press(WM_MBUTTONDOWN);
     }
     void ContextMenu(int x, int y) {
-        if (m_menu) m_menu->popup(QPoint(x, y));
+        if (m_menu) PopUpMenu(m_menu, QPoint(x, y));
         m_press(WM_RBUTTONDOWN); // which finds the menu open
     }
     void Scroll(int delta, const QString& orientation) {

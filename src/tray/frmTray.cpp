@@ -78,7 +78,7 @@ void frmTray::Picture1_MouseMove(int, int, float X, float) {
         } else if (code == float(platform::WM_RBUTTONDOWN)) {
             QMenu* menu = Default<frmPopTray>().mnuFile;
             // Hosts that show the context menu themselves have opened it already.
-            if (!menu->isVisible()) menu->popup(QCursor::pos());
+            if (!menu->isVisible()) PopUpMenu(menu, QCursor::pos());
         }
     } catch (...) {
         // A failed show or pop-up just has no effect.
