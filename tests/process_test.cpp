@@ -1,14 +1,19 @@
-// The real program as a process: asked to end by a signal, it saves as Exit does.
+// The real program as a process: its command line, one copy per folder, and ending by a
+// signal, which saves as Exit does.
 
 #include "store/DataFile.h"
 #include "store/DateText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <memory>
+#include <unistd.h>
+#include <vector>
 
 class ProcessTest : public QObject {
     Q_OBJECT
@@ -20,7 +25,138 @@ class ProcessTest : public QObject {
         return n;
     }
 
+    // The program started in `dir` with `args`, offscreen.
+    static void start(QProcess& kelvon, const QString& dir, const QStringList& args = {}) {
+        kelvon.setWorkingDirectory(dir);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // Qt's own warning about a missing runtime folder would count as a line of ours.
+        static QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!env.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        kelvon.setProcessEnvironment(env);
+        kelvon.start(QStringLiteral(KELVON_BINARY), args);
+    }
+    static QStringList entries(const QString& dir) {
+        return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    static void stop(QProcess& kelvon) {
+        if (kelvon.state() == QProcess::NotRunning) return;
+        ::kill(pid_t(kelvon.processId()), SIGTERM);
+        kelvon.waitForFinished(5000);
+    }
+
   private Q_SLOTS:
+    void commandLineAnswersWithoutStarting() {
+        struct Case {
+            QStringList args;
+            int status;
+            QString out, err; // each a part of what is printed
+        };
+        const QString hint = QStringLiteral("Try 'kelvon --help' for more information.\n");
+        const Case cases[] = {
+            {{QStringLiteral("--help")}, 0, QStringLiteral("Kelvo.dat, in the folder it"), {}},
+            {{QStringLiteral("-h")}, 0, QStringLiteral("kelvon-launch"), {}},
+            {{QStringLiteral("--version")}, 0, QStringLiteral("Kelvon 7.8.0\n"), {}},
+            {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")},
+             0,
+             QStringLiteral("Kelvon 7.8.0\n"),
+             {}},
+            {{QStringLiteral("--bogus")},
+             2,
+             {},
+             QStringLiteral("kelvon: Unknown option 'bogus'.\n") + hint},
+            {{QStringLiteral("notes.txt")},
+             2,
+             {},
+             QStringLiteral("kelvon: unexpected argument 'notes.txt'\n") + hint},
+        };
+        for (const Case& c : cases) {
+            QTemporaryDir dir;
+            QProcess kelvon;
+            start(kelvon, dir.path(), c.args);
+            QVERIFY(kelvon.waitForFinished(10000));
+            const QString name = c.args.join(QLatin1Char(' '));
+            QVERIFY2(kelvon.exitCode() == c.status, qPrintable(name));
+            QVERIFY2(QString::fromUtf8(kelvon.readAllStandardOutput()).contains(c.out),
+                     qPrintable(name));
+            const QString err = QString::fromUtf8(kelvon.readAllStandardError());
+            QVERIFY2(c.err.isEmpty() ? err.isEmpty() : err.endsWith(c.err), qPrintable(err));
+            QVERIFY2(entries(dir.path()).isEmpty(), qPrintable(name)); // no file, no lock
+        }
+    }
+
+    void oneCopyPerFolder() {
+        QTemporaryDir dir, other;
+        QProcess first, beside;
+        start(first, dir.path());
+        start(beside, other.path());
+        const QString data = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data), 10000); // the start-up save
+        const QByteArray before = [&] {
+            QFile f(data);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        const QDateTime modified = QFileInfo(data).lastModified();
+
+        // Ten starts racing each other: each hands over to the first and ends with status 0.
+        std::vector<std::unique_ptr<QProcess>> racers;
+        for (int k = 0; k < 10; ++k) {
+            racers.push_back(std::make_unique<QProcess>());
+            start(*racers.back(), dir.path());
+        }
+        for (auto& r : racers) {
+            QVERIFY(r->waitForFinished(10000));
+            QCOMPARE(r->exitCode(), 0);
+            QCOMPARE(QString::fromUtf8(r->readAllStandardError()).count(QLatin1Char('\n')), 1);
+        }
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(beside.state(), QProcess::Running); // another folder has a copy of its own
+        QCOMPARE(QFileInfo(data).lastModified(), modified);
+        QFile f(data);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+
+        // A copy that was killed leaves its lock; the next start takes it over at once.
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(5000));
+        QVERIFY(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"))));
+        QProcess next;
+        start(next, dir.path());
+        QTest::qWait(1500);
+        QCOMPARE(next.state(), QProcess::Running);
+        stop(next);
+        QCOMPARE(next.exitCode(), 0);
+        QVERIFY(!QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"))));
+        stop(beside);
+    }
+
+    void folderWithoutRoomForALockRunsUnguarded() {
+        QTemporaryDir dir;
+        const QString folder = QDir(dir.path()).filePath(QStringLiteral("ro"));
+        QVERIFY(QDir().mkdir(folder));
+        // Root writes anywhere: only a read-only file system refuses it.
+        const bool mounted = geteuid() == 0 &&
+                             QProcess::execute(QStringLiteral("mount"),
+                                               {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                QStringLiteral("-o"), QStringLiteral("ro,size=16k"),
+                                                QStringLiteral("tmpfs"), folder}) == 0;
+        if (!mounted && geteuid() == 0) QSKIP("no read-only file system could be mounted");
+        if (!mounted) QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        QProcess kelvon;
+        start(kelvon, folder);
+        QTest::qWait(1500);
+        QCOMPARE(kelvon.state(), QProcess::Running);
+        stop(kelvon);
+        QCOMPARE(kelvon.exitCode(), 0);
+        const QString err = QString::fromUtf8(kelvon.readAllStandardError());
+        QCOMPARE(err.count(QStringLiteral("cannot make the lock")), 1);
+        if (mounted) QProcess::execute(QStringLiteral("umount"), {folder});
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     void endingBySignalAcknowledgesAndSaves_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << int(SIGTERM);

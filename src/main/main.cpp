@@ -1,6 +1,9 @@
-#include "main/Startup.h"
 #include "forms/Artwork.h"
 #include "forms/Default.h"
+#include "forms/Twips.h"
+#include "main/CommandLine.h"
+#include "main/SingleCopy.h"
+#include "main/Startup.h"
 #include "platform/Ending.h"
 #include "platform/Platform.h"
 #include "tray/frmTray.h"
@@ -8,14 +11,35 @@
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
-    platform::ChooseWindowSystem();
+    if (const std::optional<int> code = ReadCommandLine(argc, argv)) return *code;
+    // Before anything reads or writes the data file: one copy per folder.
+    SingleCopy copy;
+    const SingleCopy::Claim claim = copy.claim();
+    if (claim == SingleCopy::Claim::Running) {
+        const QCoreApplication core(argc, argv);
+        copy.handOver();
+        std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
+        return 0;
+    }
+    if (claim == SingleCopy::Claim::Unguarded)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray
     QApplication::setWindowIcon(Artwork::appIcon());
     platform::installRealServices();
+    // A later start here shows the clock window, exactly as a left press on the icon does.
+    if (claim == SingleCopy::Claim::First)
+        copy.listen([] {
+            if (IsLoaded<frmTray>())
+                Default<frmTray>().Picture1_MouseMove(
+                    0, 0, float(platform::WM_LBUTTONDOWN * TwipsPerPixel), 0);
+        });
     Main();
     // Ending by signal or by the session's end saves just as the tray menu's Exit does.
     platform::WatchForEnd([] {

@@ -1,0 +1,35 @@
+#pragma once
+// One running copy per data folder: the first holds a lock beside the data file and listens;
+// a later start in the same folder asks it to show its clock window and ends.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <functional>
+#include <memory>
+
+class SingleCopy {
+  public:
+    enum class Claim {
+        First,     // this copy runs
+        Running,   // another copy runs in this folder
+        Unguarded, // no lock can be made here: run without the guard
+    };
+
+    // Takes the folder's lock; needs no application object.
+    Claim claim();
+    // Asks the running copy to show its clock window, for up to a second; with an application
+    // object.
+    bool handOver();
+    // Starts answering later starts; after claim() returned First, with an application object.
+    void listen(std::function<void()> onShow);
+    // What claim() or handOver() had to say, for standard error.
+    QString notice() const { return m_notice; }
+
+    static QString lockPath();
+    static QString serverName();
+
+  private:
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLocalServer> m_server;
+    QString m_notice;
+};
