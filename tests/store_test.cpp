@@ -135,6 +135,31 @@ TEST_F(StoreTest, WrittenFileMatchesTheFormatByteForByte) {
     EXPECT_EQ(read().count("\r\n"), DataFileLines);
 }
 
+// A file brought from Windows holds its code page, not UTF-8: each such text is read as
+// Windows-1252, and the next save writes it in UTF-8 with every accent kept.
+TEST_F(StoreTest, TextsInTheWindowsCodePageKeepTheirAccents) {
+    Notes n = sample(QStringLiteral("A"));
+    n.NoteMessage[0] = QStringLiteral("placeholder0");
+    n.NoteMessage[1] = QStringLiteral("Grüße, café"); // UTF-8 beside it stays UTF-8
+    n.NoteMessage[2] = QStringLiteral("placeholder2");
+    QByteArray bytes = formatDataFile(n);
+    bytes.replace("placeholder0", "Caf\xE9 at 5, na\xEFve \x80"
+                                  "20");
+    bytes.replace("placeholder2", "\x93quoted\x94 \x96 \x81");
+    write(bytes);
+    LoadNotes();
+    EXPECT_TRUE(fakes.box->texts.isEmpty());
+    EXPECT_EQ(NoteTable.NoteMessage[0], QStringLiteral("Café at 5, naïve €20"));
+    EXPECT_EQ(NoteTable.NoteMessage[1], QStringLiteral("Grüße, café"));
+    EXPECT_EQ(NoteTable.NoteMessage[2], QStringLiteral("“quoted” – \uFFFD"));
+    ASSERT_TRUE(saveDataFile(DataFileName, NoteTable));
+    EXPECT_TRUE(read().contains("\"Caf\xC3\xA9 at 5, na\xC3\xAFve \xE2\x82\xAC"
+                                "20\""));
+    const Notes before = NoteTable;
+    LoadNotes();
+    EXPECT_TRUE(NoteTable == before);
+}
+
 // Reloads of an unchanged file are the common case; each must still put back every value
 // that was changed in memory since, and a file changed in between must be read afresh.
 TEST_F(StoreTest, ReloadOfUnchangedFileRestoresEveryValue) {

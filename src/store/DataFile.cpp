@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <cstring>
 
 namespace {
@@ -50,6 +51,31 @@ bool sameAsciiText(const QString& held, View t) {
     return true;
 }
 
+// Windows-1252 from 0x80 to 0x9F; the rest of its upper half is Latin-1. Zero: no character.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QString fromWindows1252(View t) {
+    QString out(t.size(), Qt::Uninitialized);
+    QChar* o = out.data();
+    for (qsizetype k = 0; k < t.size(); ++k) {
+        const auto c = static_cast<unsigned char>(t[k]);
+        const char16_t high = c >= 0x80 && c < 0xA0 ? Cp1252High[c - 0x80] : c;
+        o[k] = QChar(high ? high : char16_t(QChar::ReplacementCharacter));
+    }
+    return out;
+}
+
+// Texts are in the locale's encoding; one whose bytes are not (a file written on Windows, in
+// its code page) is read as Windows-1252, so its accents survive the next save.
+QString decodeText(View t) {
+    QStringDecoder local(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+    QString text = local(t);
+    return local.hasError() ? fromWindows1252(t) : text;
+}
+
 // A quoted text runs from the first to the last double quote of its line, so a text that
 // holds quotes itself comes back whole; an unquoted one ends at a comma.
 void readText(View line, QString& out) {
@@ -60,7 +86,7 @@ void readText(View line, QString& out) {
     } else {
         t = trimmed(beforeComma(t));
     }
-    if (!sameAsciiText(out, t)) out = QString::fromLocal8Bit(t);
+    if (!sameAsciiText(out, t)) out = decodeText(t);
 }
 
 bool readInteger(View field, qint16& out) {
