@@ -51,7 +51,8 @@ bool sameAsciiText(const QString& held, View t) {
     return true;
 }
 
-// Windows-1252 from 0x80 to 0x9F; the rest of its upper half is Latin-1. Zero: no character.
+// Windows-1252 from 0x80 to 0x9F; the rest of its upper half is Latin-1. Its five unused
+// bytes (zero here) stay the control characters of the same number, so nothing is lost.
 constexpr char16_t Cp1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -63,7 +64,7 @@ QString fromWindows1252(View t) {
     for (qsizetype k = 0; k < t.size(); ++k) {
         const auto c = static_cast<unsigned char>(t[k]);
         const char16_t high = c >= 0x80 && c < 0xA0 ? Cp1252High[c - 0x80] : c;
-        o[k] = QChar(high ? high : char16_t(QChar::ReplacementCharacter));
+        o[k] = QChar(high ? high : char16_t(c));
     }
     return out;
 }
