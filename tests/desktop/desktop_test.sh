@@ -360,6 +360,21 @@ else
     check fail "left click shows the clock window" "no icon to click"
 fi
 
+# A second start in the same folder hands over: the running copy shows its clock window.
+T_SECOND=$(now_ms)
+(cd "$TMP_ROOT/run1" && exec env QT_QPA_PLATFORM=xcb timeout 10 "$KELVON") \
+    >"$TMP_ROOT/second.out" 2>"$TMP_ROOT/second.err"
+SECOND_CODE=$?
+SECOND_MS=$(($(now_ms) - T_SECOND))
+if [[ $SECOND_CODE -eq 0 && $(wc -l <"$TMP_ROOT/second.err") -eq 1 ]] && wait_ms 3000 find_clock; then
+    check ok "a second start shows the running copy's clock window and ends with 0 in $SECOND_MS ms"
+    bounded wmctrl -i -c "$CLOCK"
+    wait_ms 3000 eval "! viewable $CLOCK"
+else
+    check fail "a second start shows the running copy's clock window and ends with 0" \
+        "status $SECOND_CODE: $(head -c 300 "$TMP_ROOT/second.err")"
+fi
+
 if open_menu; then
     check ok "right click pops up the menu (${W_W}x$W_H at $W_X,$W_Y)"
     shot menu
