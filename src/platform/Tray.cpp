@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QtEndian>
