@@ -40,7 +40,9 @@ check() { # check ok|fail DESCRIPTION [DETAIL]
 NAMES=(checkmsgs.wav Alert.wav Keytry.wav Keyhaw.wav)
 CAPTIONS=(Message Alert1 Alert2 Alert3)
 RATE=44100 # the recording: mono, 16 bits, so RATE * 2 bytes a second
-DUE_AFTER_MS=2000 # the fake clock starts two seconds before the reminder is due
+# The fake clock starts four seconds before the reminder is due: on a busy machine Kelvon's
+# start-up alone has taken over two.
+DUE_AFTER_MS=4000
 
 # ---- measuring sounds ----
 
@@ -133,7 +135,7 @@ write_dat() {
 }
 
 # run_at NAME CHOICE [MESSAGE [WAV]]: Kelvon in a fresh folder, with WAV there as the chosen
-# sound's file, on a clock that reads 14:29:58 at its start. faketime waits for its child and
+# sound's file, on a clock that reads 14:29:56 at its start. faketime waits for its child and
 # hands on its status, but not a signal, so the child is stopped by its own id.
 # Sets KELVON_PID (faketime), KELVON_CHILD, DUE_MS.
 run_at() {
@@ -142,7 +144,7 @@ run_at() {
     write_dat "$dir" "$2" "${3:-}"
     [[ -n ${4:-} ]] && cp "$4" "$dir/${NAMES[$2]}"
     (cd "$dir" && exec env QT_QPA_PLATFORM=xcb FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        faketime -f '@2007-03-24 14:29:58' "$KELVON" >"$dir.out" 2>"$dir.err") &
+        faketime -f '@2007-03-24 14:29:56' "$KELVON" >"$dir.out" 2>"$dir.err") &
     KELVON_PID=$!
     DUE_MS=$(($(now_ms) + DUE_AFTER_MS))
     STARTED+=("$KELVON_PID")
@@ -182,40 +184,22 @@ alert_shown() {
 }
 
 T0=$(now_ms)
-make_tmp
-for k in "${!NAMES[@]}"; do
-    measure "$SOUNDS/${NAMES[k]}"
-    FILE_LEN[k]=$S_LEN FILE_PEAK[k]=$S_PEAK FILE_PRINT[k]=$S_PRINT
-done
-start_xvfb && start_openbox && start_trayer || {
+desktop_up() { make_tmp && start_xvfb && start_openbox && start_trayer; }
+# A machine under load now and then misses a set-up deadline, which is not what is tested here.
+desktop_up || { cleanup; desktop_up; } || {
     echo "could not set up the desktop"
     echo "0 passed, 1 failed"
     exit 1
 }
-# The server and its clients share a private home: the cookie, and no autospawned server
-# for the run without one.
+for k in "${!NAMES[@]}"; do
+    measure "$SOUNDS/${NAMES[k]}"
+    FILE_LEN[k]=$S_LEN FILE_PEAK[k]=$S_PEAK FILE_PRINT[k]=$S_PRINT
+done
+# The server and its clients share a private home: the cookie, and no server autospawned
+# for the last run, which has none.
 export HOME=$TMP_ROOT/home
 mkdir -p "$HOME/.config/pulse"
 echo "autospawn = no" >"$HOME/.config/pulse/client.conf"
-
-# ---- no sound server at all ----
-run_at quiet 3 "No server"
-if alert_shown; then
-    sleep 1.5 # the sound module loads and gives up meanwhile
-    OTHERS=()
-    for w in $(kelvon_windows); do
-        [[ $w == "$CLOCK" || $w == "${ICON:-}" ]] && continue
-        viewable "$w" && OTHERS+=("$W_NAME")
-    done
-    if ((${#OTHERS[@]} == 0)) && alive "$KELVON_CHILD"; then
-        check ok "no server: the alert window shows $ALERT_LATE_MS ms after the due second, no other window"
-    else
-        check fail "no server: the alert window and no other window" "also shown: ${OTHERS[*]}"
-    fi
-else
-    check fail "no server: the alert window shows within 8 s of the due second"
-fi
-exit_from_menu "no server: Exit"
 
 # ---- with a server ----
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
@@ -227,7 +211,8 @@ REC=$TMP_ROOT/rec.raw
 if wait_ms 10000 eval 'bounded pactl info >/dev/null 2>&1'; then
     # The default latency would keep two seconds back, and lose them when parec stops.
     parec --latency-msec=10 -d null.monitor --raw --format=s16le --rate="$RATE" --channels=1 >"$REC" &
-    STARTED+=("$!")
+    REC_PID=$!
+    STARTED+=("$REC_PID")
 fi
 # The monitor's first data comes a while after the stream opens; from then on it keeps pace
 # with the clock. The earliest reading of size against time gives when the recording began.
@@ -297,6 +282,28 @@ else
     check fail "the tray menu's Set Alarm opens the editor"
     end_run
 fi
+
+# ---- no sound server at all ----
+stop_pid "$REC_PID"
+stop_pid "$PA_PID"
+WITH_SERVER_MS=${ALERT_LATE_MS:-no}
+run_at quiet 3 "No server"
+if alert_shown; then
+    sleep 1.5 # the sound module loads and gives up meanwhile
+    OTHERS=()
+    for w in $(kelvon_windows); do
+        [[ $w == "$CLOCK" || $w == "${ICON:-}" ]] && continue
+        viewable "$w" && OTHERS+=("$W_NAME")
+    done
+    if ((${#OTHERS[@]} == 0)) && alive "$KELVON_CHILD"; then
+        check ok "no server: the alert window shows, after $ALERT_LATE_MS ms (${WITH_SERVER_MS} ms with one), and no other"
+    else
+        check fail "no server: the alert window and no other window" "also shown: ${OTHERS[*]}"
+    fi
+else
+    check fail "no server: the alert window shows within 8 s of the due second"
+fi
+exit_from_menu "no server: Exit"
 
 if ((FAILED > 0)); then
     for f in "$TMP_ROOT"/*.err "$TMP_ROOT/pulseaudio.log"; do
