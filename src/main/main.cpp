@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     if (claim == SingleCopy::Claim::Unguarded)
         std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
 
+    platform::ChooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray

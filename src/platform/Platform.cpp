@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -53,11 +54,38 @@ class QtSound : public Sound {
     std::unique_ptr<SoundPlayer> m_player;
 };
 
+// The box blocks the clock windows, which are kept on top: it must be above them, and above
+// an alert window that opens while it waits.
+class RaiseOverNewWindows : public QObject {
+  public:
+    explicit RaiseOverNewWindows(QWidget* box) : m_box(box) { qApp->installEventFilter(this); }
+    ~RaiseOverNewWindows() override { qApp->removeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(RaiseOverNewWindows)
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched != m_box && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow())
+            QTimer::singleShot(0, m_box, [box = m_box] { raiseBox(box); });
+        return false;
+    }
+    static void raiseBox(QWidget* box) {
+        box->raise();
+        box->activateWindow();
+    }
+
+  private:
+    QWidget* m_box;
+};
+
 class QtMessageBox : public MessageBox {
   public:
     void show(const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        const RaiseOverNewWindows keeper(&box);
+        box.show();
+        RaiseOverNewWindows::raiseBox(&box);
         box.exec();
     }
 };
