@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
+#include <QMetaClassInfo>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QtEndian>
