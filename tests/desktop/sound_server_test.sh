@@ -48,13 +48,14 @@ DUE_AFTER_MS=4000
 
 calc() { awk "BEGIN { printf \"%.0f\", $1 }"; }
 
-# measure WAV: sets S_ONSET (ms of leading silence), S_LEN (ms from the first to the last
-# sample above -40 dBFS), S_PEAK (dBFS) and S_PRINT (length, rough pitch and crest factor,
-# which gensounds makes differ by over 10% between any two sounds). S_LEN=0 when silent.
+# measure WAV: sets S_TOTAL (ms), S_ONSET (ms of leading silence), S_LEN (ms from the first to
+# the last sample above -40 dBFS), S_PEAK (dBFS) and S_PRINT (length, rough pitch and crest
+# factor, which gensounds makes differ by over 10% between any two sounds). S_LEN=0 when silent.
 measure() {
     local total head stats
     S_ONSET=0 S_LEN=0 S_PEAK=-99 S_PRINT=""
     total=$(sox "$1" -n stat 2>&1 | awk '/^Length/ {print $3}')
+    S_TOTAL=$(calc "${total:-0} * 1000")
     head=$(sox "$1" -n silence 1 0.001 1% stat 2>&1 | awk '/^Length/ {print $3}')
     [[ -n $head ]] && (($(calc "$head * 1000") > 0)) || return 0
     sox "$1" "$TMP_ROOT/active.wav" silence 1 0.001 1% reverse silence 1 0.001 1% reverse 2>/dev/null
@@ -90,7 +91,8 @@ measure_since() {
     sox -q -t raw -r "$RATE" -e signed -b 16 -c 1 "$REC" "$TMP_ROOT/seg.wav" trim "$((from * RATE / 1000))s" 2>/dev/null
     measure "$TMP_ROOT/seg.wav"
     S_AT=$((REC_START_MS + from + S_ONSET))
-    S_QUIET_MS=$(($(stat -c %s "$REC") * 1000 / (RATE * 2) + REC_START_MS - S_AT - S_LEN))
+    # From what sox read: the recording has grown since, maybe with more of the same sound.
+    S_QUIET_MS=$((S_TOTAL - S_ONSET - S_LEN))
 }
 
 # sound_over FROM_MS: true once a sound recorded since then has been followed by 500 ms of quiet.
