@@ -37,6 +37,15 @@ Notes sample(const QString& tag) {
     return n;
 }
 
+// The same with slot 0 due on the fixture's day.
+Notes dueNow(const QString& tag) {
+    Notes n = sample(tag);
+    n.NoteDate[0] = QStringLiteral("03/24/07");
+    n.NoteTime[0] = QStringLiteral("14:00:00");
+    n.NoteDone[0] = 0;
+    return n;
+}
+
 // The file's lines as the data file holds them, written here rather than by the program.
 QList<QByteArray> linesOf(const Notes& n) {
     auto text = [](const QString& s) { return '"' + s.toUtf8() + '"'; };
@@ -230,10 +239,7 @@ class ReliabilityTest : public QObject {
         for (const Case& c : cases) {
             t.cleanup();
             t.init();
-            Notes n = sample(QStringLiteral("kept"));
-            n.NoteDate[0] = QStringLiteral("03/24/07");
-            n.NoteTime[0] = QStringLiteral("14:00:00");
-            n.NoteDone[0] = 0;
+            const Notes n = dueNow(QStringLiteral("kept"));
             t.writeFile(n);
             const QByteArray before = t.fileBytes();
             c.setup();
@@ -300,11 +306,7 @@ class ReliabilityTest : public QObject {
             }
         } unmount{disk};
         QDir::setCurrent(disk);
-        Notes n = sample(QStringLiteral("old"));
-        n.NoteDate[0] = QStringLiteral("03/24/07");
-        n.NoteTime[0] = QStringLiteral("14:00:00");
-        n.NoteDone[0] = 0;
-        t.writeFile(n);
+        t.writeFile(dueNow(QStringLiteral("old")));
         const QByteArray before = t.fileBytes();
         auto fill = [] {
             QFile filler(QStringLiteral("filler"));
