@@ -42,10 +42,21 @@ class ProcessTest : public QObject {
     static QStringList entries(const QString& dir) {
         return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
+    // Whether the program has got as far as catching SIGTERM, which it does once it is up.
+    static bool catchesTerm(const QProcess& kelvon) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(kelvon.processId()));
+        if (!status.open(QIODevice::ReadOnly)) return false;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("SigCgt:"))
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+        return false;
+    }
     static void stop(QProcess& kelvon) {
         if (kelvon.state() == QProcess::NotRunning) return;
+        for (int k = 0; k < 300 && !catchesTerm(kelvon); ++k)
+            QTest::qWait(100);
         ::kill(pid_t(kelvon.processId()), SIGTERM);
-        kelvon.waitForFinished(5000);
+        kelvon.waitForFinished(15000);
     }
 
   private Q_SLOTS:
@@ -77,7 +88,7 @@ class ProcessTest : public QObject {
             QTemporaryDir dir;
             QProcess kelvon;
             start(kelvon, dir.path(), c.args);
-            QVERIFY(kelvon.waitForFinished(10000));
+            QVERIFY(kelvon.waitForFinished(30000));
             const QString name = c.args.join(QLatin1Char(' '));
             QVERIFY2(kelvon.exitCode() == c.status, qPrintable(name));
             QVERIFY2(QString::fromUtf8(kelvon.readAllStandardOutput()).contains(c.out),
@@ -94,7 +105,7 @@ class ProcessTest : public QObject {
         start(first, dir.path());
         start(beside, other.path());
         const QString data = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data), 10000); // the start-up save
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data), 30000); // the start-up save
         const QByteArray before = [&] {
             QFile f(data);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -108,7 +119,7 @@ class ProcessTest : public QObject {
             start(*racers.back(), dir.path());
         }
         for (auto& r : racers) {
-            QVERIFY(r->waitForFinished(10000));
+            QVERIFY(r->waitForFinished(30000));
             QCOMPARE(r->exitCode(), 0);
             QCOMPARE(QString::fromUtf8(r->readAllStandardError()).count(QLatin1Char('\n')), 1);
         }
@@ -125,7 +136,7 @@ class ProcessTest : public QObject {
         QVERIFY(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"))));
         QProcess next;
         start(next, dir.path());
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(next), 30000);
         QCOMPARE(next.state(), QProcess::Running);
         stop(next);
         QCOMPARE(next.exitCode(), 0);
@@ -147,7 +158,7 @@ class ProcessTest : public QObject {
         if (!mounted) QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         QProcess kelvon;
         start(kelvon, folder);
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 30000);
         QCOMPARE(kelvon.state(), QProcess::Running);
         stop(kelvon);
         QCOMPARE(kelvon.exitCode(), 0);
@@ -182,9 +193,9 @@ class ProcessTest : public QObject {
         kelvon.start(QStringLiteral(KELVON_BINARY), {});
         QVERIFY(kelvon.waitForStarted());
         // It fires at its first tick and records that in the file.
-        QTRY_VERIFY_WITH_TIMEOUT(fileIn(QDir(dir.path())).NoteDone[0] == 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(QDir(dir.path())).NoteDone[0] == 1, 30000);
         ::kill(pid_t(kelvon.processId()), signal);
-        QVERIFY(kelvon.waitForFinished(5000));
+        QVERIFY(kelvon.waitForFinished(15000));
         QCOMPARE(kelvon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(kelvon.exitCode(), 0);
         const Notes after = fileIn(QDir(dir.path()));
