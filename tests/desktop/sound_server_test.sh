@@ -101,7 +101,7 @@ sound_over() { measure_since "$1" && ((S_LEN > 0 && S_QUIET_MS >= 500)); }
 # heard WHAT K FROM_MS: waits for the sound, then checks it is file K, whole and at its level.
 heard() {
     local what=$1 k=$2
-    if ! wait_ms 8000 sound_over "$3"; then
+    if ! wait_ms 15000 sound_over "$3"; then
         check fail "$what is heard" "$( ((S_LEN > 0)) && echo "still sounding" || echo "silence")"
         return 1
     fi
@@ -151,10 +151,10 @@ run_at() {
     DUE_MS=$(($(now_ms) + DUE_AFTER_MS))
     STARTED+=("$KELVON_PID")
     KELVON_CHILD=""
-    wait_ms 5000 eval 'KELVON_CHILD=$(pgrep -P "$KELVON_PID" | head -n1); [[ -n $KELVON_CHILD ]]'
+    wait_ms 10000 eval 'KELVON_CHILD=$(pgrep -P "$KELVON_PID" | head -n1); [[ -n $KELVON_CHILD ]]'
     [[ -n $KELVON_CHILD ]] && STARTED+=("$KELVON_CHILD")
     ICON=""
-    wait_ms 5000 find_icon
+    wait_ms 10000 find_icon
 }
 
 end_run() {
@@ -168,20 +168,20 @@ exit_from_menu() {
         open_menu && bounded xdotool key e && break
     done
     EXIT_AT_MS=$(now_ms)
-    if wait_exit "$KELVON_PID" 5000; then
+    if wait_exit "$KELVON_PID" 10000; then
         EXITED_MS=$(now_ms)
         [[ $EXIT_CODE -eq 0 ]] && check ok "$1 ends with status 0" ||
             check fail "$1 ends with status 0" "status $EXIT_CODE"
         forget_pid "$KELVON_CHILD" # reaped by faketime
     else
-        check fail "$1 ends Kelvon within 5 s"
+        check fail "$1 ends Kelvon within 10 s"
     fi
     end_run
 }
 
 # alert_shown: waits for the alert window; sets ALERT_LATE_MS, from the due second to its mapping.
 alert_shown() {
-    wait_ms $((DUE_MS + 8000 - $(now_ms))) find_clock || return 1
+    wait_ms $((DUE_MS + 15000 - $(now_ms))) find_clock || return 1
     ALERT_LATE_MS=$(($(now_ms) - DUE_MS))
 }
 
@@ -240,32 +240,37 @@ for k in "${!NAMES[@]}"; do
             echo "#      heard $((S_AT - DUE_MS)) ms after the due second, alert window seen after $ALERT_LATE_MS ms"
         fi
     else
-        check fail "a firing with ${CAPTIONS[k]} chosen opens its alert window within 8 s"
+        check fail "a firing with ${CAPTIONS[k]} chosen opens its alert window within 15 s"
     fi
     end_run
 done
 
 # Exit while a sound plays: a long one of the user's own, in the working folder, where Kelvon
 # looks first.
-sox -n -r "$RATE" -b 16 -c 1 "$TMP_ROOT/long.wav" synth 4 sine 440 gain -3 fade 0.01 4 0.01
+sox -n -r "$RATE" -b 16 -c 1 "$TMP_ROOT/long.wav" synth 8 sine 440 gain -3 fade 0.01 8 0.01
 run_at exit 3 "Exit now" "$TMP_ROOT/long.wav"
 if alert_shown; then
     exit_from_menu "Exit while the sound plays"
-    if wait_ms 3000 sound_over "$((DUE_MS - 500))" && ((S_AT < EXIT_AT_MS)) &&
+    if wait_ms 10000 sound_over "$((DUE_MS - 500))" && ((S_AT < EXIT_AT_MS && S_LEN < 7900)) &&
         ((S_AT + S_LEN <= ${EXITED_MS:-0} + 300)); then
-        check ok "the working folder's own sound played and ended with Kelvon: $S_LEN of 4000 ms, fingerprint $S_PRINT"
+        check ok "the working folder's own sound played and ended with Kelvon: $S_LEN of 8000 ms, fingerprint $S_PRINT"
     else
         check fail "the working folder's own sound plays until Kelvon ends" \
-            "$S_LEN of 4000 ms from $((S_AT - DUE_MS)) ms after the due second; Exit at $((EXIT_AT_MS - DUE_MS)), ended at $((${EXITED_MS:-0} - DUE_MS))"
+            "$S_LEN of 8000 ms from $((S_AT - DUE_MS)) ms after the due second; Exit at $((EXIT_AT_MS - DUE_MS)), ended at $((${EXITED_MS:-0} - DUE_MS))"
     fi
 else
-    check fail "the firing for Exit opens its alert window within 8 s"
+    check fail "the firing for Exit opens its alert window within 15 s"
     end_run
 fi
 
-# The editor's test buttons, pressed through the tray menu's Set Alarm.
+# The editor's test buttons, pressed through the tray menu's Set Alarm; on a busy machine the
+# menu can miss open_menu's deadline, so a second try.
+editor_open() {
+    find_named "Kelvon Reminders" ||
+        { open_menu && bounded xdotool key s && wait_ms 10000 find_named "Kelvon Reminders"; }
+}
 run_at editor 0
-if open_menu && bounded xdotool key s && wait_ms 3000 find_named "Kelvon Reminders"; then
+if editor_open || editor_open; then
     EDITOR=$NAMED
     for k in "${!NAMES[@]}"; do
         win_info "$EDITOR"
@@ -278,7 +283,7 @@ if open_menu && bounded xdotool key s && wait_ms 3000 find_named "Kelvon Reminde
     # OK (1080 x 435 twips at 8430, 3240): Enter would press the test button that has the focus.
     win_info "$EDITOR"
     click_at $((W_X + 598)) $((W_Y + 230)) 1
-    wait_ms 3000 eval "! viewable $EDITOR" || check fail "the editor's OK closes it"
+    wait_ms 10000 eval "! viewable $EDITOR" || check fail "the editor's OK closes it"
     exit_from_menu "Exit after the test buttons"
 else
     check fail "the tray menu's Set Alarm opens the editor"
@@ -303,7 +308,7 @@ if alert_shown; then
         check fail "no server: the alert window and no other window" "also shown: ${OTHERS[*]}"
     fi
 else
-    check fail "no server: the alert window shows within 8 s of the due second"
+    check fail "no server: the alert window shows within 15 s of the due second"
 fi
 exit_from_menu "no server: Exit"
 
