@@ -136,7 +136,7 @@ class ProcessTest : public QObject {
         QVERIFY(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"))));
         QProcess next;
         start(next, dir.path());
-        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(next), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(next), 60000);
         QCOMPARE(next.state(), QProcess::Running);
         stop(next);
         QCOMPARE(next.exitCode(), 0);
@@ -155,16 +155,22 @@ class ProcessTest : public QObject {
                                                 QStringLiteral("-o"), QStringLiteral("ro,size=16k"),
                                                 QStringLiteral("tmpfs"), folder}) == 0;
         if (!mounted && geteuid() == 0) QSKIP("no read-only file system could be mounted");
+        struct Unmount {
+            bool mounted;
+            QString at;
+            ~Unmount() {
+                if (mounted) QProcess::execute(QStringLiteral("umount"), {at});
+            }
+        } unmount{mounted, folder};
         if (!mounted) QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         QProcess kelvon;
         start(kelvon, folder);
-        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 60000);
         QCOMPARE(kelvon.state(), QProcess::Running);
         stop(kelvon);
         QCOMPARE(kelvon.exitCode(), 0);
         const QString err = QString::fromUtf8(kelvon.readAllStandardError());
         QCOMPARE(err.count(QStringLiteral("cannot make the lock")), 1);
-        if (mounted) QProcess::execute(QStringLiteral("umount"), {folder});
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
