@@ -38,6 +38,8 @@ class ProcessTest : public QObject {
             env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         kelvon.setProcessEnvironment(env);
         kelvon.start(QStringLiteral(KELVON_BINARY), args);
+        // Until exec, the child is a copy of this test, signal handlers and all.
+        kelvon.waitForStarted(30000);
     }
     static QStringList entries(const QString& dir) {
         return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
