@@ -24,18 +24,6 @@ done
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-PASSED=0
-FAILED=0
-check() { # check ok|fail DESCRIPTION [DETAIL]
-    if [[ $1 == ok ]]; then
-        PASSED=$((PASSED + 1))
-        echo "ok   - $2"
-    else
-        FAILED=$((FAILED + 1))
-        echo "FAIL - $2${3:+ ($3)}"
-    fi
-}
-
 # Choice index, editor caption and file, in the order of the editor's options and test buttons.
 NAMES=(checkmsgs.wav Alert.wav Keytry.wav Keyhaw.wav)
 CAPTIONS=(Message Alert1 Alert2 Alert3)
