@@ -11,14 +11,12 @@
 #include <utility>
 #include <vector>
 
-#ifdef KELVON_HAVE_DBUS
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#endif
 #ifdef KELVON_HAVE_XCB
 #include <cstdlib>
 #include <cstring>
@@ -79,7 +77,6 @@ bool KeepsWindowsOnTop() {
     return true;
 }
 
-#ifdef KELVON_HAVE_DBUS
 namespace {
 
 const QString NotifyService = QStringLiteral("org.freedesktop.Notifications");
@@ -216,12 +213,6 @@ class Notifier : public QObject {
     bool m_known = false;
     bool m_markup = false;
 };
-#else
-class Notifier {
-  public:
-    void post(QWidget*, const QString&) {}
-};
-#endif
 
 QtTopmost::QtTopmost() = default;
 QtTopmost::~QtTopmost() = default;
