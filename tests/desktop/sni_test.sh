@@ -271,25 +271,25 @@ else
     check fail "the exported menu holds Kelvon, Set Alarm, Help, About, Exit, no separators" "$LAYOUT"
 fi
 
+# modal_event ID ITEM TITLE KEY: the item's event opens the modal window TITLE, no clock window
+# shows while it is up, and KEY closes it.
+modal_event() {
+    menu_event "$1"
+    if expect_window "Event 'clicked' on $2 opens $3" find_named "$3"; then
+        local shown=$FOUND
+        no_clock_while "$3"
+        key_to "$shown" "$4"
+        wait_ms 3000 eval "! viewable $shown" || close_window "$shown"
+    fi
+}
+
 if ((${#IDS[@]} == 5)); then
     menu_event "${IDS[0]}"
     expect_window "Event 'clicked' on Kelvon shows the clock window" find_clock && close_window "$CLOCK"
-    menu_event "${IDS[1]}"
-    if expect_window "Event 'clicked' on Set Alarm opens the editor" find_named "Kelvon Reminders"; then
-        EDITOR=$FOUND
-        no_clock_while "the editor"
-        key_to "$EDITOR" Return
-        wait_ms 3000 eval "! viewable $EDITOR" || close_window "$EDITOR"
-    fi
+    modal_event "${IDS[1]}" "Set Alarm" "Kelvon Reminders" Return
     menu_event "${IDS[2]}"
     expect_window "Event 'clicked' on Help opens the help viewer" find_named "Kelvon Help" && close_window "$FOUND"
-    menu_event "${IDS[3]}"
-    if expect_window "Event 'clicked' on About opens About Kelvon" find_named "About Kelvon"; then
-        ABOUT=$FOUND
-        no_clock_while "About Kelvon"
-        key_to "$ABOUT" Escape
-        wait_ms 3000 eval "! viewable $ABOUT" || close_window "$ABOUT"
-    fi
+    modal_event "${IDS[3]}" "About" "About Kelvon" Escape
 fi
 
 # The host says where; the pointer is elsewhere.
