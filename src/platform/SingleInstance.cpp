@@ -94,11 +94,14 @@ class Caller : public QObject {
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
         if (n > 0) m_request.append(buffer, n);
         if (n > 0 && !m_request.contains('\n') && m_request.size() < ShowRequest.size()) return;
-        if (m_request == ShowRequest) {
-            ::send(m_fd, ShownReply.constData(), size_t(ShownReply.size()), MSG_NOSIGNAL);
-            m_onShow();
-        }
+        const bool show = m_request == ShowRequest;
+        if (show) ::send(m_fd, ShownReply.constData(), size_t(ShownReply.size()), MSG_NOSIGNAL);
+        // Done before showing, which may run a nested event loop that would read here again.
         finish();
+        if (show) {
+            const std::function<void()> onShow = m_onShow;
+            onShow();
+        }
     }
     void finish() {
         m_notifier.setEnabled(false);
