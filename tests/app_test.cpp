@@ -181,6 +181,35 @@ class AppTest : public QObject {
             QVERIFY2(!platform::ResolveSoundFile(QString::fromLatin1(file)).isEmpty(), file);
     }
 
+    void windowSystemFollowsTheSession() {
+        struct Row {
+            const char *named, *display, *wayland, *session, *chosen;
+        };
+        const Row rows[] = {
+            // A platform the user names wins, even where it cannot work.
+            {"wayland", ":0", "wayland-0", "wayland", "wayland"},
+            {"offscreen", "", "", "", "offscreen"},
+            {"xcb", "", "wayland-0", "wayland", "xcb"},
+            // Xwayland first in a Wayland session, whichever way it shows.
+            {"", ":0", "wayland-0", "wayland", "xcb;wayland"},
+            {"", ":0", "wayland-0", "", "xcb;wayland"},
+            {"", ":0", "", "wayland", "xcb;wayland"},
+            {"", ":0", "", "x11", "xcb"},
+            {"", ":0", "", "", "xcb"},
+            {"", "", "wayland-0", "wayland", "wayland"},
+            {"", "", "wayland-0", "", "wayland"},
+            {"", "", "wayland-0", "x11", "wayland"},
+            // No desktop session at all: over ssh, from a service.
+            {"", "", "", "wayland", ""},
+            {"", "", "", "", ""},
+        };
+        for (const Row& r : rows)
+            QVERIFY2(
+                platform::WindowSystemFor(r.named, r.display, r.wayland, r.session) == r.chosen,
+                qPrintable(
+                    QStringLiteral("%1 %2 %3 %4").arg(r.named, r.display, r.wayland, r.session)));
+    }
+
     void closingTheMainWindowAcknowledgesBeforeItGoes() {
         Notes n;
         n.NoteDate[0] = QStringLiteral("03/20/07");
