@@ -208,6 +208,7 @@ class ProcessTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 60000);
         QCOMPARE(kelvon.state(), QProcess::Running);
         stop(kelvon);
+        QCOMPARE(kelvon.state(), QProcess::NotRunning); // no box left waiting for an answer
         QCOMPARE(kelvon.exitCode(), 0);
         const QString err = QString::fromUtf8(kelvon.readAllStandardError());
         QCOMPARE(err.count(QStringLiteral("cannot make the lock")), 1);
