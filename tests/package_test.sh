@@ -18,7 +18,7 @@ pid="" installed="" module="" moved=""
 # that anyone else installed meanwhile.
 newly_installed() { # log
     [ -f "$1" ] || return 0
-    sed -n 's/^Selecting previously unselected package \([^ ]*\)\.$/\1/p' "$1" | sort -u
+    sed -n 's/.*Selecting previously unselected package \([^ ]*\)\.\r\?$/\1/p' "$1" | sort -u
 }
 # Of those, the ones whose purge takes nothing else with it (a package installed since may
 # depend on one of them).
