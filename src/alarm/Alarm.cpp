@@ -9,6 +9,7 @@
 #include "store/Module1.h"
 #include "store/NoteTable.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -66,6 +67,31 @@ QDateTime refreshNow() {
     return now;
 }
 
+// What a screen reader says of an alert window: the message, then when it was due.
+QString alertDescription(int slot) {
+    QString due;
+    if (!NoteTable.NoteDate[slot].isEmpty()) due += QLatin1Char(' ') + NoteTable.NoteDate[slot];
+    if (!NoteTable.NoteTime[slot].isEmpty())
+        due += QStringLiteral(" at ") + NoteTable.NoteTime[slot];
+    QStringList lines;
+    if (!NoteTable.NoteMessage[slot].isEmpty()) lines << NoteTable.NoteMessage[slot];
+    if (!due.isEmpty()) lines << QStringLiteral("Due") + due;
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The alert window is named and described for screen readers, and the firing is told to them
+// as an alert. Qt passes that event on to the platform where it has a meaning (a sound on
+// Windows); on Linux its AT-SPI bridge drops it, so where a screen reader listens the desktop
+// notification, which it reads, is posted as well.
+void announceFiring(QDialog* window, int slot) {
+    const QString description = alertDescription(slot);
+    window->setAccessibleName(QStringLiteral("Kelvon reminder"));
+    window->setAccessibleDescription(description);
+    QAccessibleEvent event(window, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) AnnounceAlert(window, description);
+}
+
 } // namespace
 
 bool IsBlank(int slot) {
@@ -96,6 +122,7 @@ void ClockTick(PassLayout& window) {
 
 void Acknowledge(PassLayout& window) {
     window.LbMessage->clear();
+    window.window->setAccessibleDescription(QString()); // the message it told is gone
     const QDate today = refreshNow().date();
     frmNotify& editor = Default<frmNotify>();
     for (int i = 0; i < SlotCount; ++i) {
@@ -150,4 +177,5 @@ void FireAlarm() {
     if (!window) return;
     alert->LbMessage->setText(NoteTable.NoteMessage[slot]);
     DemandAttention(window, NoteTable.NoteMessage[slot]);
+    announceFiring(window, slot);
 }

@@ -238,4 +238,13 @@ void QtTopmost::demandAttention(QWidget* window, const QString& message) {
     m_notifier->post(window, message);
 }
 
+// Qt's AT-SPI bridge drops the alert event, and a screen reader speaks a window only once it
+// has the focus: the desktop notification is what reaches it. Where the desktop cannot keep
+// the window on top, demandAttention has posted one already.
+void QtTopmost::announce(QWidget* window, const QString& message) {
+    if (!KeepsWindowsOnTop()) return;
+    if (!m_notifier) m_notifier = std::make_unique<Notifier>();
+    m_notifier->post(window, message);
+}
+
 } // namespace platform

@@ -48,6 +48,12 @@ class Topmost {
         (void)window;
         (void)message;
     }
+    // An alert window has just shown `message` while a screen reader may be listening: make
+    // sure it is told, whether or not the window got the focus.
+    virtual void announce(QWidget* window, const QString& message) {
+        (void)window;
+        (void)message;
+    }
 };
 
 class Help {
@@ -115,6 +121,7 @@ void Beep();
 void MsgBox(const QString& text);
 void KeepOnTop(QWidget* window);
 void DemandAttention(QWidget* window, const QString& message);
+void AnnounceAlert(QWidget* window, const QString& message);
 void ShowHelpFile(const QString& path, int command);
 // The tray menu at `at`, as a pop-up; on Wayland only where a window of ours has the focus.
 void PopUpMenu(QMenu* menu, const QPoint& at);
