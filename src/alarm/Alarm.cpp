@@ -9,7 +9,6 @@
 #include "store/Module1.h"
 #include "store/NoteTable.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -79,17 +78,13 @@ QString alertDescription(int slot) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// The alert window is named and described for screen readers, and the firing is told to them
-// as an alert. Qt passes that event on to the platform where it has a meaning (a sound on
-// Windows); on Linux its AT-SPI bridge drops it, so where a screen reader listens the desktop
-// notification, which it reads, is posted as well.
+// A screen reader speaks a window that takes the focus, which the desktop may refuse an alert
+// window: it is named and described for them, and the firing is announced to them.
 void announceFiring(QDialog* window, int slot) {
     const QString description = alertDescription(slot);
     window->setAccessibleName(QStringLiteral("Kelvon reminder"));
     window->setAccessibleDescription(description);
-    QAccessibleEvent event(window, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
-    if (QAccessible::isActive()) AnnounceAlert(window, description);
+    AnnounceAlert(window, description);
 }
 
 } // namespace

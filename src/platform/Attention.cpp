@@ -1,5 +1,6 @@
 #include "platform/Attention.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
@@ -238,11 +239,13 @@ void QtTopmost::demandAttention(QWidget* window, const QString& message) {
     m_notifier->post(window, message);
 }
 
-// Qt's AT-SPI bridge drops the alert event, and a screen reader speaks a window only once it
-// has the focus: the desktop notification is what reaches it. Where the desktop cannot keep
-// the window on top, demandAttention has posted one already.
 void QtTopmost::announce(QWidget* window, const QString& message) {
-    if (!KeepsWindowsOnTop()) return;
+    // Windows makes the alert event a sound; Qt's AT-SPI bridge (Linux) drops it, and only
+    // reports the new window shown. A screen reader there reads desktop notifications: one is
+    // posted where one is listening, unless demandAttention has posted it already.
+    QAccessibleEvent event(window, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    if (!QAccessible::isActive() || !KeepsWindowsOnTop()) return;
     if (!m_notifier) m_notifier = std::make_unique<Notifier>();
     m_notifier->post(window, message);
 }

@@ -40,7 +40,7 @@ class FakeTopmost : public Topmost {
     void announce(QWidget*, const QString& message) override { announced.append(message); }
     std::vector<QWidget*> windows;
     QStringList attention; // messages of the alert windows that asked for attention
-    QStringList announced; // what firings told a listening screen reader
+    QStringList announced; // what firings told screen readers
 };
 
 class FakeHelp : public Help {

@@ -48,8 +48,8 @@ class Topmost {
         (void)window;
         (void)message;
     }
-    // An alert window has just shown `message` while a screen reader may be listening: make
-    // sure it is told, whether or not the window got the focus.
+    // An alert window has just shown `message`: tell a screen reader, whether or not the
+    // window got the focus.
     virtual void announce(QWidget* window, const QString& message) {
         (void)window;
         (void)message;
