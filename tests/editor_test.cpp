@@ -299,11 +299,8 @@ class EditorTest : public QObject {
             {e.ckWeekly[19], QAccessible::CheckBox, "Row 20 weekly"},
             {e.ckMonthly[19], QAccessible::CheckBox, "Row 20 monthly"},
             {e.txtMessage[19], QAccessible::EditableText, "Row 20 message"},
-            {e.cmdClear[31], QAccessible::PushButton, "Clear row 32"},
             {e.optMessage, QAccessible::RadioButton, "Message"},
-            {e.OptAlarm, QAccessible::RadioButton, "Alert3"},
             {e.cmdTest1, QAccessible::PushButton, "Play the Message sound"},
-            {e.cmdTest3, QAccessible::PushButton, "Play the Alert2 sound"},
             {e.VScroll1, QAccessible::ScrollBar, "Reminder rows"},
             {&cal, QAccessible::Dialog, "Date picker"},
             {cal.DTPicker2, QAccessible::SpinBox, "Date"},
@@ -334,7 +331,7 @@ class EditorTest : public QObject {
         QVERIFY(rowFullyInView(19) && rowFullyInView(8));
         QCOMPARE(rowTopInWindow(8), Px(RowTop0));
 
-        // Round the whole window: every stop is in view, and none is the scroll bar's.
+        // Round the whole window: every stop is in view.
         e.cmdClear[0]->setFocus(Qt::TabFocusReason);
         QCOMPARE(e.VScroll1->value(), 0);
         int stops = 0;
@@ -378,6 +375,7 @@ class EditorTest : public QObject {
     void datePickerKeepsTheReadersFocusOnTheDate() {
         frmNotify& e = editor();
         bool calendarMade = true;
+        bool opened = false;
         QString rowAfterClick;
         t.whileModal(
             [&] {
@@ -389,7 +387,7 @@ class EditorTest : public QObject {
                 calendarMade = cal.DTPicker2->findChild<QCalendarWidget*>() != nullptr;
                 QTest::mousePress(cal.DTPicker2, Qt::LeftButton, {},
                                   QPoint(cal.DTPicker2->width() - 4, cal.DTPicker2->height() / 2));
-                QVERIFY(QApplication::activePopupWidget());
+                opened = QApplication::activePopupWidget() != nullptr;
                 e.txtDateNotify[6]->clear();
                 Q_EMIT cal.DTPicker2->calendarWidget()->clicked(cal.DTPicker2->date());
                 rowAfterClick = e.txtDateNotify[6]->text();
@@ -397,7 +395,7 @@ class EditorTest : public QObject {
                 cal.close();
             },
             [&] { e.txtDateNotify_Click(6); });
-        QVERIFY(!calendarMade);
+        QVERIFY(!calendarMade && opened);
         QCOMPARE(rowAfterClick, QStringLiteral("01/05/08")); // a click on the calendar writes it
     }
 
