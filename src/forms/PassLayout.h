@@ -32,6 +32,8 @@ struct PassLayout {
     CommonDialog CommonDialog1;
 
     void setupUi(QDialog* w);
+    // Screen readers need a name where the caption is empty, as it is for most of its life.
+    void nameControls();
     // The clock timer: a tick every 500 ms, each a few milliseconds after a whole or half
     // second of the wall clock.
     void setTimerEnabled(bool on);
