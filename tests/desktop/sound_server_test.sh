@@ -257,6 +257,9 @@ editor_open() {
         { open_menu && bounded xdotool key s && wait_ms 10000 find_named "Kelvon Reminders"; }
 }
 run_at editor 0
+# Start-up presses the editor's OK itself 850 ms after the start, which would close an editor
+# opened before: wait for that save.
+wait_ms 10000 eval '[[ $TMP_ROOT/editor/Kelvo.dat -nt $TMP_ROOT/editor.err ]]'
 if editor_open || editor_open; then
     EDITOR=$NAMED
     for k in "${!NAMES[@]}"; do
