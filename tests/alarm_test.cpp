@@ -408,8 +408,9 @@ class AlarmTest : public QObject {
     }
 
     void ticksKeepAFixedPhase() {
-        const std::pair<int, int> cases[] = {{0, 3},   {3, 500},       {4, 499},   {250, 253},
-                                             {499, 4}, {502, 1 + 500}, {505, 498}, {999, 4}};
+        const std::pair<int, int> cases[] = {{0, 3},     {3, 1000},  {4, 999},
+                                             {250, 753}, {499, 504}, {502, 501},
+                                             {505, 498}, {999, 4},   {2, 1 + 1000}};
         for (const auto& [msec, wait] : cases)
             QCOMPARE(MsToNextTick(msec), wait);
     }
