@@ -55,12 +55,15 @@ void frmPass::cmdOK_Click() {
 }
 
 void frmPass::Timer1_Timer() {
+    const QPointer<frmPass> self(this);
+    ++ticking;
     // Next tick first: the tick may open a message box, and ticks go on behind it.
     scheduleNextTick();
-    const QPointer<frmPass> self(this);
     ClockTick(*this);
+    if (!self) return;
     // Asleep, the next wake depends on what the tick loaded and fired.
-    if (self && waking) scheduleNextTick();
+    if (waking) scheduleNextTick();
+    --ticking;
 }
 
 void frmPass::scheduleNextTick() {
@@ -89,9 +92,10 @@ void frmPass::scheduleNextTick() {
 void frmPass::sleep() {
     const QDateTime now = Now();
     QDateTime next = NextDueMoment(now);
-    // Due yet not fired (no firing while the editor and the About box are both up): looked at
-    // again each second, as a shown clock would.
-    if (next.isValid() && next <= now) next = now.addMSecs(MsToNextTick(NowMsecOfSecond()));
+    // Due now: a tick at once, unless this is the tick, which fires it or cannot (not while the
+    // editor and the About box are both up); then it looks again each second, as a shown clock.
+    if (next.isValid() && next <= now)
+        next = ticking ? now.addMSecs(MsToNextTick(NowMsecOfSecond())) : now;
     platform::WallAlarmService().arm(next);
 }
 

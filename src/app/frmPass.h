@@ -32,6 +32,7 @@ class frmPass : public QDialog, public PassLayout {
     void sleep();
     void stopWaking();
     bool waking = false; // the wall-clock alarm and the file watch are this window's
+    int ticking = 0;
 };
 
 // The help file: the working directory, the platform's separator, "KELVON.HLP".
