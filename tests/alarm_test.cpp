@@ -248,6 +248,54 @@ class AlarmTest : public QObject {
         }
     }
 
+    // Two firings whose failed saves each wait in a box, the first alert window closed
+    // meanwhile: each message goes to its own window, none to the closed one.
+    void firingsWaitingInTheirOwnBoxesKeepTheirOwnWindows() {
+        struct ScriptedBox : platform::MessageBox {
+            void show(const QString& text) override {
+                texts.append(text);
+                if (!steps.isEmpty()) steps.takeFirst()();
+            }
+            QList<std::function<void()>> steps;
+            QStringList texts;
+        };
+        Notes n = oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:30:00"),
+                              QStringLiteral("first"));
+        n.NoteDate[1] = QStringLiteral("03/24/07");
+        n.NoteTime[1] = QStringLiteral("14:30:01");
+        n.NoteMessage[1] = QStringLiteral("second");
+        frmPass& main = start(n);
+        auto* box = new ScriptedBox;
+        platform::installMessageBox(std::unique_ptr<platform::MessageBox>(box));
+        const auto readOnly = [](bool on) {
+            QFile::setPermissions(DataFileName,
+                                  on ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
+        };
+        QPointer<frmPass> first;
+        box->steps.append([&] { // the first firing's box
+            first = t.alertWindows().first();
+            readOnly(false);
+            Default<frmNotify>().SaveMsg(); // a save that works: the next failure is told
+            readOnly(true);
+            at(2007, 3, 24, 14, 30, 1);
+            main.Timer1_Timer();
+        });
+        box->steps.append([&] { // the second's, while the first still waits
+            first->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+        at(2007, 3, 24, 14, 30, 0);
+        readOnly(true);
+        main.Timer1_Timer();
+        QCOMPARE(box->texts.size(), 2);
+        QVERIFY(first.isNull());
+        const QList<frmPass*> alerts = t.alertWindows();
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts.first()->LbMessage->text(), QStringLiteral("second"));
+        QCOMPARE(t.fakes.topmost->attention, QStringList(QStringLiteral("second")));
+        readOnly(false);
+    }
+
     void noSoundChosenStillOpensTheWindow() {
         Notes n = oneReminder(QStringLiteral("03/24/07"), QString(), QString());
         n.SoundAlert = false;
@@ -393,18 +441,18 @@ class AlarmTest : public QObject {
         QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
     }
 
-    void closedMainWindowStopsUntilItIsUsedAgain() {
+    void closedMainWindowGoesOnTickingHidden() {
         frmPass& main = start(oneReminder(QStringLiteral("03/25/07"), QStringLiteral("10:00:00")));
+        main.setTimerEnabled(true);
         main.show();
-        main.close();
-        QTRY_VERIFY(!IsLoaded<frmPass>() || !Default<frmPass>().isVisible());
-        QVERIFY(!DefaultSlot<frmPass>()); // gone, with its clock
+        main.close(); // its close box, or Alt+F4
+        QVERIFY(!main.isVisible());
+        QCOMPARE(DefaultSlot<frmPass>().data(), &main); // the same window, its clock running
+        QVERIFY(main.timerEnabled());
         at(2007, 3, 25, 10, 0, 1);
-        QTest::qWait(20);
-        QCOMPARE(t.alertWindows().size(), 0);
-        frmPass& again = Default<frmPass>(); // any use loads it anew, clock running
-        QVERIFY(again.timerEnabled());
-        QCOMPARE(again.windowTitle(), QStringLiteral("Kelvon"));
+        QTRY_COMPARE(t.alertWindows().size(), 1);
+        QCOMPARE(t.alertWindows().first()->LbMessage->text(), QStringLiteral("call Bob"));
+        QVERIFY(!main.isVisible());
     }
 
     void ticksKeepAFixedPhase() {

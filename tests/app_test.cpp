@@ -205,7 +205,7 @@ class AppTest : public QObject {
         main.close();
         QCOMPARE(t.fileNotes().NoteDate[0], QStringLiteral("03/31/07"));
         QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));
-        QVERIFY(!IsLoaded<frmPass>());
+        QVERIFY(IsLoaded<frmPass>() && !main.isVisible() && main.timerEnabled());
     }
 };
 

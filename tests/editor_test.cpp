@@ -211,30 +211,110 @@ class EditorTest : public QObject {
         QCOMPARE(NoteTable.NoteDate[6], QStringLiteral("03/24/07 14:30"));
     }
 
-    void writeProtectedFileClosesTheEditorAndIsToldOnce() {
+    void writeProtectedFileIsToldOnceToTheProgramAndAtEveryAskOfTheUser() {
         Notes n;
         n.NoteMessage[0] = QStringLiteral("old");
         t.writeFile(n);
         QFile::setPermissions(DataFileName, QFile::ReadOwner | QFile::ReadGroup);
         const QByteArray before = t.fileBytes();
         frmNotify& e = editor();
+        const QString told = SaveFailedMessage(QFileInfo(DataFileName).absoluteFilePath(),
+                                               QStringLiteral("Permission denied"));
+        // The program's own saves: start-up's press of the hidden OK, then an acknowledgement.
+        e.cmdOKnotify->click();
+        QVERIFY(Default<frmPass>().timerEnabled());
+        Default<frmPass>().cmdOK_Click();
+        QCOMPARE(t.fakes.box->texts, QStringList(told));
+        // The user's: OK keeps the editor open with what was typed; each picker's accept.
         Default<frmPass>().setTimerEnabled(false);
         e.show();
         e.txtMessage[0]->setText(QStringLiteral("new"));
-        e.cmdOKnotify->click();
-        QVERIFY(!e.isVisible());
-        QVERIFY(Default<frmPass>().timerEnabled());
-        const QStringList told{SaveFailedMessage(QFileInfo(DataFileName).absoluteFilePath(),
-                                                 QStringLiteral("Permission denied"))};
-        QCOMPARE(t.fakes.box->texts, told);
-        e.cmdOKnotify->click(); // the same failure again: no second box
-        QCOMPARE(t.fakes.box->texts, told);
+        for (int ask = 2; ask <= 3; ++ask) {
+            e.cmdOKnotify->click();
+            QVERIFY(e.isVisible());
+            QCOMPARE(e.txtMessage[0]->text(), QStringLiteral("new"));
+            QVERIFY(!Default<frmPass>().timerEnabled());
+            QCOMPARE(t.fakes.box->texts.size(), ask);
+        }
+        t.whileModal([&] { Default<frmCal>().Command1->click(); },
+                     [&] { e.txtDateNotify_Click(4); });
+        t.whileModal([&] { Default<frmTime>().cmdOK->click(); }, [&] { e.txtTimeNote_Click(4); });
+        QCOMPARE(t.fakes.box->texts, QStringList(5, told));
         QCOMPARE(t.fileBytes(), before);
         // Once the cause is gone, OK saves what the editor held.
         QFile::setPermissions(DataFileName, QFile::ReadOwner | QFile::WriteOwner);
         e.cmdOKnotify->click();
+        QVERIFY(!e.isVisible() && Default<frmPass>().timerEnabled());
         QCOMPARE(t.fileNotes().NoteMessage[0], QStringLiteral("new"));
-        QCOMPARE(t.fakes.box->texts, told);
+        QCOMPARE(t.fakes.box->texts.size(), 5);
+    }
+
+    // A fired reminder is set again by a date or time typed anew, as by its picker, and stays
+    // fired when only its message or repeat is mended.
+    void typingANewDateOrTimeRearmsAFiredRow() {
+        struct Case {
+            const char* name;
+            std::function<void(frmNotify&)> edit;
+            qint16 done;
+        };
+        const Case cases[] = {
+            {"new time",
+             [](frmNotify& e) {
+                 e.txtTimeNote[3]->selectAll();
+                 QTest::keyClicks(e.txtTimeNote[3], "14:15:00");
+             },
+             0},
+            {"new date",
+             [](frmNotify& e) {
+                 e.txtDateNotify[3]->clear();
+                 QTest::keyClicks(e.txtDateNotify[3], "03/30/07");
+             },
+             0},
+            {"time typed back as it was",
+             [](frmNotify& e) {
+                 QTest::keyClick(e.txtTimeNote[3], Qt::Key_Backspace);
+                 QTest::keyClicks(e.txtTimeNote[3], "0");
+             },
+             1},
+            {"message mended", [](frmNotify& e) { QTest::keyClicks(e.txtMessage[3], " soon"); }, 1},
+            {"repeat ticked then unticked",
+             [](frmNotify& e) {
+                 e.ckWeekly[3]->click();
+                 NoteTable.NoteDone[3] = 1; // a tick's reload
+                 e.ckWeekly[3]->click();
+             },
+             1},
+            {"cleared and typed anew",
+             [](frmNotify& e) {
+                 e.cmdClear[3]->click();
+                 QTest::keyClicks(e.txtDateNotify[3], "03/24/07");
+                 QTest::keyClicks(e.txtMessage[3], "walk");
+                 QTest::keyClicks(e.txtTimeNote[3], "14:00:00");
+             },
+             0},
+        };
+        for (const Case& c : cases) {
+            Notes n;
+            n.NoteDate[3] = QStringLiteral("03/24/07");
+            n.NoteTime[3] = QStringLiteral("14:00:00");
+            n.NoteMessage[3] = QStringLiteral("walk");
+            n.NoteDone[3] = 1; // it has fired
+            t.writeFile(n);
+            frmNotify& e = editor();
+            Default<frmPass>().setTimerEnabled(false);
+            e.show();
+            c.edit(e);
+            e.cmdOKnotify->click();
+            QVERIFY2(t.fileNotes().NoteDone[3] == c.done, c.name);
+            // Once saved, a second OK leaves the flag as the tick left it.
+            Default<frmPass>().Timer1_Timer();
+            const qint16 afterTick = t.fileNotes().NoteDone[3];
+            e.show();
+            e.cmdOKnotify->click();
+            QVERIFY2(t.fileNotes().NoteDone[3] == afterTick, c.name);
+            t.cleanup();
+            t.init();
+        }
     }
 
     void soundTestsPlayTheirFileAndChangeNothing() {

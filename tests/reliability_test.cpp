@@ -324,22 +324,26 @@ class ReliabilityTest : public QObject {
         const QStringList told{SaveFailedMessage(QDir(disk).filePath(DataFileName),
                                                  QStringLiteral("No space left on device"))};
         QCOMPARE(t.fakes.box->texts, told);
-        QVERIFY(!e.isVisible());
-        QVERIFY(Default<frmPass>().timerEnabled());
+        QVERIFY(e.isVisible()); // what was typed stays in view
+        QCOMPARE(e.txtMessage[1]->text(), QStringLiteral("typed on a full disk"));
         QCOMPARE(tickMain(5), 1); // the firing's failed save adds no box, and it fires once
-        e.cmdOKnotify->click();
-        QCOMPARE(t.fakes.box->texts, told);
+        e.cmdOKnotify->click();   // the user asks again, and is answered again
+        QCOMPARE(t.fakes.box->texts, told + told);
+        QVERIFY(e.isVisible());
         QCOMPARE(t.fileBytes(), before);
         QCOMPARE(strayFiles(), QStringList(QStringLiteral("filler")));
 
         QVERIFY(QFile::remove(QStringLiteral("filler")));
         e.cmdOKnotify->click();
+        QVERIFY(!e.isVisible());
+        QVERIFY(Default<frmPass>().timerEnabled());
         QCOMPARE(t.fileNotes().NoteMessage[1], QStringLiteral("typed on a full disk"));
         QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
         fill(); // a new failure is told afresh
+        e.show();
         e.txtMessage[2]->setText(QStringLiteral("and again"));
         e.cmdOKnotify->click();
-        QCOMPARE(t.fakes.box->texts.size(), 2);
+        QCOMPARE(t.fakes.box->texts.size(), 3);
     }
 
     void clockSetBackADay() {

@@ -165,6 +165,47 @@ class TrayTest : public QObject {
         QVERIFY(alert && !static_cast<frmPass*>(alert.data())->timerEnabled());
     }
 
+    // Exit whose save fails asks, keeping Kelvon running by default; a signal cannot ask.
+    void exitThatCannotSaveAsksFirst() {
+        struct Case {
+            const char* name;
+            bool byMenu;
+            QList<int> answers;
+            int boxes;
+            bool ends;
+        };
+        const Case cases[] = {
+            {"default: keep running", true, {}, 1, false},
+            {"keep running", true, {0}, 1, false},
+            {"end without saving", true, {1}, 1, true},
+            {"signal", false, {}, 0, true},
+        };
+        for (const Case& c : cases) {
+            t.writeFile(Notes());
+            Main();
+            Default<frmTray>().Timer1->stop();
+            Default<frmNotify>().cmdOKnotify->click(); // start-up's save works
+            QFile::setPermissions(DataFileName, QFile::ReadOwner);
+            t.fakes.box->answers = c.answers;
+            if (c.byMenu)
+                Default<frmPopTray>().mnuClose->trigger();
+            else
+                Default<frmPopTray>().EndProgram(false);
+            QVERIFY2(t.fakes.box->choices.size() == c.boxes, c.name);
+            QVERIFY2(t.fakes.box->texts.size() == c.boxes, c.name); // the one box, no other
+            if (c.boxes) {
+                QCOMPARE(t.fakes.box->choices.first(), EndWithoutSavingChoices());
+                QVERIFY(t.fakes.box->texts.first().contains(QStringLiteral("Permission denied")));
+            }
+            QVERIFY2(t.exitCode == (c.ends ? 0 : -1), c.name);
+            QVERIFY2(t.fakes.tray->shown == !c.ends, c.name);
+            QVERIFY2(IsLoaded<frmNotify>() == !c.ends, c.name);
+            QFile::setPermissions(DataFileName, QFile::ReadOwner | QFile::WriteOwner);
+            t.cleanup();
+            t.init();
+        }
+    }
+
     void withoutANotificationAreaTheClockIsTheWayInAndOut() {
         t.fakes.tray->available = false;
         Main();

@@ -149,6 +149,7 @@ void Acknowledge(PassLayout& window) {
             NoteTable.NoteDate[i] = DateText(next);
             editor.txtDateNotify[i]->setText(NoteTable.NoteDate[i]);
             Rearm(i);
+            editor.settleRow(i);
         };
         if (passes(editor.ckWeekly[i])) advance(today.addDays(7));
         if (passes(editor.ckDaily[i])) advance(today.addDays(1));
@@ -188,7 +189,8 @@ void FireAlarm() {
         PlaySoundFile(QString::fromLatin1(file), platform::SND_ASYNC | platform::SND_NODEFAULT);
     }
     Default<frmNotify>().SaveMsg();
-    if (!window) return;
+    if (!window || !window->isVisible()) return; // closed while a box waited
+
     alert->LbMessage->setText(NoteTable.NoteMessage[slot]);
     DemandAttention(window, NoteTable.NoteMessage[slot]);
 }

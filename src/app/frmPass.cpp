@@ -141,15 +141,17 @@ void frmPass::mnuHelpItem_Click() {
 }
 
 void frmPass::closeEvent(QCloseEvent* event) {
+    if (IsDefault(this) && Windows::MainWindowStaysShown()) {
+        // Without a notification area closing it is Exit, which acknowledges and unloads it,
+        // or leaves it open where the user keeps Kelvon running after a failed save.
+        event->ignore();
+        Windows::MainWindowClosed();
+        return;
+    }
     Form_Unload();
     event->accept();
-    if (IsDefault(this)) {
-        DefaultSlot<frmPass>().clear();
-        hide();
-        deleteLater();
-        Windows::MainWindowClosed();
-    }
-    // Alert windows delete themselves on close.
+    // The main window goes on ticking hidden, as after its OK: a closed clock must not silence
+    // every reminder. Alert windows delete themselves on close.
 }
 
 QString HelpFilePath() {

@@ -52,7 +52,8 @@ void frmCal::Command1_Click() {
     frmNotify& editor = Default<frmNotify>();
     editor.txtDateNotify[CurrentRow]->setText(DateText(DTPicker2->date()));
     Rearm(CurrentRow);
-    editor.SaveMsg();
+    editor.settleRow(CurrentRow);
+    editor.SaveMsg(frmNotify::SaveBy::User);
     Unload<frmCal>();
 }
 

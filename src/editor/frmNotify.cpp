@@ -63,6 +63,7 @@ void frmNotify::Form_Load() {
         SetValue(ckDaily[i], NoteTable.RepeatDaily[i]);
         SetValue(ckWeekly[i], NoteTable.RepeatWeekly[i]);
         SetValue(ckMonthly[i], NoteTable.RepeatMonthly[i]);
+        settleRow(i);
     }
     SetOption(soundGroup, optMessage, NoteTable.SoundMessage);
     SetOption(soundGroup, optAlert, NoteTable.SoundAlert);
@@ -106,6 +107,12 @@ void frmNotify::cmdClear_Click(int i) {
     txtDateNotify[i]->clear();
     txtMessage[i]->clear();
     txtTimeNote[i]->clear();
+    // Emptied, so whatever is typed into it next is a new reminder.
+    settleRow(i);
+}
+
+void frmNotify::settleRow(int i) {
+    m_settled[size_t(i)] = {txtDateNotify[i]->text(), txtTimeNote[i]->text()};
 }
 
 void frmNotify::txtDateNotify_Click(int i) {
@@ -155,6 +162,8 @@ void frmNotify::cmdTest4_Click() {
 }
 
 void frmNotify::cmdOKnotify_Click() {
+    // Only a shown editor's OK is the user's: start-up presses the hidden one.
+    const bool byUser = isVisible();
     TodayText = DateText(Now().date());
     // Texts, repeats and the sound choice into the table; its done flags stay.
     NoteTable = Shown();
@@ -174,7 +183,15 @@ void frmNotify::cmdOKnotify_Click() {
             return;
         }
     }
-    SaveMsg();
+    // A date or time typed anew sets the reminder again, as its picker does; a mended message
+    // or repeat leaves a fired reminder fired.
+    for (int i = 0; i < RowCount; ++i)
+        if (m_settled[size_t(i)] != std::pair(txtDateNotify[i]->text(), txtTimeNote[i]->text()))
+            Rearm(i);
+    // The user's OK that could not save keeps the editor open with what was typed.
+    if (!SaveMsg(byUser ? SaveBy::User : SaveBy::Program) && byUser) return;
+    for (int i = 0; i < RowCount; ++i)
+        settleRow(i);
     Windows::MainWindow().setTimerEnabled(true);
     hide();
 }
@@ -196,24 +213,34 @@ Notes frmNotify::Shown() const {
     return shown;
 }
 
-void frmNotify::SaveMsg() {
-    // A failed save leaves the previous whole file. It is told once: ticks, firings and pickers
-    // save again and again, and stay quiet until a save has worked.
+bool frmNotify::SaveMsg(SaveBy by) {
+    // A failed save leaves the previous whole file. The program's own saves (ticks, firings,
+    // acknowledgements) come again and again, and stay quiet after the first failure until a
+    // save has worked; one the user asked for is answered every time.
     QString why;
-    if (saveDataFile(DataFileName, Shown(), &why)) {
+    m_lastSaveWorked = saveDataFile(DataFileName, Shown(), &why);
+    if (m_lastSaveWorked) {
         m_saveFailureTold = false;
-        return;
+        m_lastSaveFailure.clear();
+        return true;
     }
-    if (m_saveFailureTold) return;
+    const QString path = QFileInfo(DataFileName).absoluteFilePath();
+    m_lastSaveFailure = SaveFailedWhere(path, why);
+    if (by == SaveBy::Program && m_saveFailureTold) return false;
     m_saveFailureTold = true;
-    MsgBox(SaveFailedMessage(QFileInfo(DataFileName).absoluteFilePath(), why));
+    MsgBox(SaveFailedMessage(path, why));
+    return false;
+}
+
+QString SaveFailedWhere(const QString& path, const QString& why) {
+    return QStringLiteral("The reminders could not be saved in\r\n%1\r\n(%2).")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 QString SaveFailedMessage(const QString& path, const QString& why) {
-    return QStringLiteral("The reminders could not be saved in\r\n%1\r\n(%2).\r\n"
-                          "The editor still holds them: its OK saves them once the cause is "
-                          "gone.")
-        .arg(QDir::toNativeSeparators(path), why);
+    return SaveFailedWhere(path, why) +
+           QStringLiteral("\r\nThe editor still holds them: its OK saves them once the cause "
+                          "is gone.");
 }
 
 void PlaceEditor() {

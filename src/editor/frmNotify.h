@@ -4,6 +4,8 @@
 #include "store/NoteTable.h"
 
 #include <QDialog>
+#include <array>
+#include <utility>
 
 class QCheckBox;
 
@@ -27,9 +29,19 @@ class frmNotify : public QDialog, public NotifyLayout {
     void cmdTest3_Click();
     void cmdTest4_Click();
     void cmdOKnotify_Click();
-    // Writes the data file from the rows, the option buttons and the table's done flags. A
-    // failure is told once, until a save works again.
-    void SaveMsg();
+    // Who asked for a save: the user's own (the editor's OK, a picker's accept) is told every
+    // time it fails; the program's own saves are told once, until a save works again.
+    enum class SaveBy { Program, User };
+    // Writes the data file from the rows, the option buttons and the table's done flags.
+    bool SaveMsg(SaveBy by = SaveBy::Program);
+    bool lastSaveWorked() const { return m_lastSaveWorked; }
+    // A failure of the program's next saves is the caller's to tell (Exit asks in its own box;
+    // a signal cannot ask).
+    void stopTellingSaveFailures() { m_saveFailureTold = true; }
+    // Where and why the last save failed (SaveFailedWhere), empty after one that worked.
+    QString lastSaveFailure() const { return m_lastSaveFailure; }
+    // The row's date and time now stand as armed or fired by the program, not as typed.
+    void settleRow(int row);
     // What the editor shows, with the table's done flags and header texts.
     Notes Shown() const;
 
@@ -40,9 +52,15 @@ class frmNotify : public QDialog, public NotifyLayout {
 
   private:
     bool m_saveFailureTold = false;
+    bool m_lastSaveWorked = true;
+    QString m_lastSaveFailure;
+    // Each row's date and time as last loaded, saved by OK, or set by a picker or a repeat.
+    std::array<std::pair<QString, QString>, RowCount> m_settled;
 };
 
-// What a failed save tells: where, and the system's reason.
+// What a failed save tells: where, and the system's reason; the message adds what the editor
+// still holds.
+QString SaveFailedWhere(const QString& path, const QString& why);
 QString SaveFailedMessage(const QString& path, const QString& why);
 
 // Opening the editor: placed centred at the top of the screen, then shown modally.

@@ -38,7 +38,8 @@ void frmTime::UpdateTime() {
 void frmTime::cmdOK_Click() {
     UpdateTime();
     Rearm(CurrentRow);
-    Default<frmNotify>().SaveMsg();
+    Default<frmNotify>().settleRow(CurrentRow);
+    Default<frmNotify>().SaveMsg(frmNotify::SaveBy::User);
     Unload<frmTime>();
 }
 

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     // Ending by signal or by the session's end saves just as the tray menu's Exit does.
     platform::WatchForEnd([] {
         if (IsLoaded<frmPopTray>() || IsLoaded<frmTray>())
-            Default<frmPopTray>().mnuClose_Click();
+            Default<frmPopTray>().EndProgram(false);
         else
             QCoreApplication::exit(0);
     });

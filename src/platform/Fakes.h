@@ -31,7 +31,14 @@ class FakeSound : public Sound {
 class FakeMessageBox : public MessageBox {
   public:
     void show(const QString& text) override { texts.append(text); }
+    int choose(const QString& text, const QStringList& buttons) override {
+        texts.append(text);
+        choices.append(buttons);
+        return answers.isEmpty() ? 0 : answers.takeFirst();
+    }
     QStringList texts;
+    QList<QStringList> choices; // the buttons each choosing box offered
+    QList<int> answers;         // what the next choosing boxes answer; the default without
 };
 
 class FakeTopmost : public Topmost {

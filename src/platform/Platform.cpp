@@ -12,8 +12,10 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -88,6 +90,23 @@ class QtMessageBox : public MessageBox {
         box.show();
         RaiseOverNewWindows::raiseBox(&box);
         box.exec();
+    }
+    int choose(const QString& text, const QStringList& buttons) override {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        QList<QAbstractButton*> made;
+        for (const QString& caption : buttons)
+            made.append(box.addButton(caption, made.isEmpty() ? QMessageBox::AcceptRole
+                                                              : QMessageBox::RejectRole));
+        if (made.isEmpty()) return -1;
+        box.setDefaultButton(static_cast<QPushButton*>(made.first()));
+        box.setEscapeButton(made.first());
+        const RaiseOverNewWindows keeper(&box);
+        box.show();
+        RaiseOverNewWindows::raiseBox(&box);
+        box.exec();
+        return std::max(0, int(made.indexOf(box.clickedButton())));
     }
 };
 
@@ -190,6 +209,9 @@ void Beep() {
 }
 void MsgBox(const QString& text) {
     serviceOr<MessageBox, QtMessageBox>(services().box).show(text);
+}
+int MsgBoxChoose(const QString& text, const QStringList& buttons) {
+    return serviceOr<MessageBox, QtMessageBox>(services().box).choose(text, buttons);
 }
 void KeepOnTop(QWidget* window) {
     serviceOr<Topmost, QtTopmost>(services().topmost).keepOnTop(window);

@@ -35,6 +35,12 @@ class MessageBox {
     virtual ~MessageBox() = default;
     // Text, OK only, no icon, caption "Kelvon"; waits for OK.
     virtual void show(const QString& text) = 0;
+    // The same box with a button per choice, the first the default; the index chosen.
+    virtual int choose(const QString& text, const QStringList& buttons) {
+        (void)buttons;
+        show(text);
+        return 0;
+    }
 };
 
 class Topmost {
@@ -113,6 +119,7 @@ int NowMsecOfSecond();
 void PlaySoundFile(const QString& name, int flags);
 void Beep();
 void MsgBox(const QString& text);
+int MsgBoxChoose(const QString& text, const QStringList& buttons);
 void KeepOnTop(QWidget* window);
 void DemandAttention(QWidget* window, const QString& message);
 void ShowHelpFile(const QString& path, int command);

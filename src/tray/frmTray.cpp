@@ -115,7 +115,35 @@ void frmPopTray::mnuAbout_Click() {
 }
 
 void frmPopTray::mnuClose_Click() {
+    EndProgram(true);
+}
+
+QStringList EndWithoutSavingChoices() {
+    return {QStringLiteral("Keep Kelvon running"), QStringLiteral("End without saving")};
+}
+
+void frmPopTray::EndProgram(bool mayAsk) {
+    // The acknowledgement is Exit's last save: where it fails, the user decides before
+    // anything typed is lost. It runs again as the main window unloads, with nothing to change.
+    if (mayAsk && IsLoaded<frmNotify>()) {
+        frmNotify& editor = Default<frmNotify>();
+        editor.stopTellingSaveFailures(); // the question below tells it
+        if (IsLoaded<frmPass>())
+            Default<frmPass>().cmdOK_Click();
+        else
+            editor.SaveMsg();
+        if (!editor.lastSaveWorked() &&
+            MsgBoxChoose(editor.lastSaveFailure() +
+                             QStringLiteral("\r\nEnding now loses what was not saved."),
+                         EndWithoutSavingChoices()) != 1)
+            return;
+    }
+    if (!mayAsk && IsLoaded<frmNotify>()) Default<frmNotify>().stopTellingSaveFailures();
     Unload<frmPass>();
+    if (!mayAsk && IsLoaded<frmNotify>() && !Default<frmNotify>().lastSaveWorked())
+        std::fprintf(stderr, "kelvon: ending without saving: %s\n",
+                     qUtf8Printable(Default<frmNotify>().lastSaveFailure().replace(
+                         QStringLiteral("\r\n"), QStringLiteral(" "))));
     Unload<frmNotify>();
     Unload<frmPopTray>();
     Default<frmTray>().DeleteIcon();

@@ -32,7 +32,13 @@ class frmPopTray : public QWidget, public PopTrayLayout {
     void mnuHelp_Click();
     void mnuAbout_Click();
     void mnuClose_Click();
+    // Exit; where its save fails, asks whether to end without saving, unless nobody can be
+    // asked (a signal, the session's end), which leaves a line on standard error.
+    void EndProgram(bool mayAsk);
 };
+
+// The choice offered when Exit cannot save, the default first.
+QStringList EndWithoutSavingChoices();
 
 // What Exit reports to the event loop; tests swap it to keep their application running.
 void SetProgramEnd(std::function<void(int exitCode)> end);
