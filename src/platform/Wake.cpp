@@ -29,7 +29,6 @@ class PollingAlarm : public WallAlarm {
         if (!m_timer.isActive()) m_timer.start();
     }
     void disarm() override { m_timer.stop(); }
-    bool exact() const override { return false; }
 
   private:
     QTimer m_timer;

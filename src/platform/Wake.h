@@ -17,8 +17,6 @@ class WallAlarm {
     // Replaces the moment armed before; a null moment wakes only on a step or a resume.
     virtual void arm(const QDateTime& at) = 0;
     virtual void disarm() = 0;
-    // Whether it wakes at the armed moment only; false where it can only tick twice a second.
-    virtual bool exact() const { return true; }
     std::function<void()> onWake;
 };
 
