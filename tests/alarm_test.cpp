@@ -128,6 +128,9 @@ class AlarmTest : public QObject {
              QStringLiteral("m"), 0, false},
             {"words keep the text order", QStringLiteral("03/24/07"), QStringLiteral("noon"),
              QStringLiteral("m"), 0, false},
+            // As a time, a date alone would be midnight, long passed.
+            {"a date in the time box keeps the text order", QStringLiteral("03/24/07"),
+             QStringLiteral("3/24/07"), QStringLiteral("m"), 0, false},
         };
         for (const Case& c : cases) {
             Notes n = oneReminder(c.date, c.time, c.message);

@@ -4,13 +4,16 @@
 #include "platform/HelpViewer.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -164,7 +167,65 @@ class AppTest : public QObject {
         platform::HelpViewer& scrolled = platform::HelpViewer::open(missing, 3);
         const auto* bar = scrolled.findChild<QTextBrowser*>()->verticalScrollBar();
         QTRY_VERIFY(bar->value() > bar->maximum() / 2);
+        QPointer<QWidget> closed(&scrolled);
         scrolled.close();
+        QTRY_VERIFY(closed.isNull());
+
+        // Pictures come from the help file's own folder only, each a regular file of at most
+        // 1 MiB; a device, another folder or a link out of it gives nothing.
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(QDir().mkdir(QStringLiteral("other")));
+        QVERIFY(red.save(QStringLiteral("good.png")) &&
+                red.save(QStringLiteral("other/elsewhere.png")));
+        QVERIFY(QFile::link(QFileInfo(QStringLiteral("other/elsewhere.png")).absoluteFilePath(),
+                            QStringLiteral("link.png")));
+        QFile big(QStringLiteral("big.png"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        red.save(&big, "PNG"); // a picture still, with 1 MiB after it
+        big.write(QByteArray(1024 * 1024, '\0'));
+        big.close();
+        const QStringList refused = {QStringLiteral("/dev/zero"),
+                                     QStringLiteral("file:///dev/zero"),
+                                     QStringLiteral("other/elsewhere.png"),
+                                     QStringLiteral("../") +
+                                         t.dir->path().section(QLatin1Char('/'), -1) +
+                                         QStringLiteral("/other/elsewhere.png"),
+                                     QStringLiteral("link.png"),
+                                     QStringLiteral("big.png"),
+                                     QStringLiteral("http://localhost/good.png")};
+        QByteArray page = "<p>Pictures.</p><img src=\"good.png\">";
+        for (const QString& name : refused)
+            page += "<img src=\"" + name.toUtf8() + "\">";
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(page);
+        file.close();
+        platform::HelpViewer& pictures = platform::HelpViewer::open(missing, 3);
+        QVERIFY(QTest::qWaitForWindowExposed(&pictures));
+        QVERIFY(pictures.shownText().contains(QStringLiteral("Pictures.")));
+        QTextDocument* document = pictures.findChild<QTextBrowser*>()->document();
+        auto picture = [&](const QString& name) {
+            const QVariant r = document->resource(QTextDocument::ImageResource, QUrl(name));
+            // Cached as the picture drawn, or still as the one read.
+            return (r.userType() == QMetaType::QPixmap ? r.value<QPixmap>().size()
+                                                       : r.value<QImage>().size()) == red.size();
+        };
+        QVERIFY(picture(QStringLiteral("good.png")));
+        for (const QString& name : refused)
+            QVERIFY2(!picture(name), qPrintable(name));
+        pictures.close();
+
+        // The help file itself too: too large, or a device, gives the built-in copy.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1024 * 1024 + 1, 'x'));
+        file.close();
+        QCOMPARE(platform::HelpViewer::open(missing, 3).notice(),
+                 platform::UnusableHelpSentence(missing));
+        QVERIFY(file.remove() && QFile::link(QStringLiteral("/dev/zero"), missing));
+        platform::HelpViewer& device = platform::HelpViewer::open(missing, 3);
+        QCOMPARE(device.notice(), platform::UnusableHelpSentence(missing));
+        QVERIFY(device.shownText().contains(QStringLiteral("Set Alarm")));
+        device.close();
     }
 
     void soundsAreFoundInTheWorkingFolderFirst() {
@@ -189,6 +250,35 @@ class AppTest : public QObject {
         // The program's own four come from the build tree when run from it.
         for (const char* file : {"checkmsgs.wav", "Alert.wav", "Keytry.wav", "Keyhaw.wav"})
             QVERIFY2(!platform::ResolveSoundFile(QString::fromLatin1(file)).isEmpty(), file);
+    }
+
+    void windowSystemFollowsTheSession() {
+        struct Row {
+            const char *named, *display, *wayland, *session, *chosen;
+        };
+        const Row rows[] = {
+            // A platform the user names wins, even where it cannot work.
+            {"wayland", ":0", "wayland-0", "wayland", "wayland"},
+            {"offscreen", "", "", "", "offscreen"},
+            {"xcb", "", "wayland-0", "wayland", "xcb"},
+            // Xwayland first in a Wayland session, whichever way it shows.
+            {"", ":0", "wayland-0", "wayland", "xcb;wayland"},
+            {"", ":0", "wayland-0", "", "xcb;wayland"},
+            {"", ":0", "", "wayland", "xcb;wayland"},
+            {"", ":0", "", "x11", "xcb"},
+            {"", ":0", "", "", "xcb"},
+            {"", "", "wayland-0", "wayland", "wayland"},
+            {"", "", "wayland-0", "", "wayland"},
+            {"", "", "wayland-0", "x11", "wayland"},
+            // No desktop session at all: over ssh, from a service.
+            {"", "", "", "wayland", ""},
+            {"", "", "", "", ""},
+        };
+        for (const Row& r : rows)
+            QVERIFY2(
+                platform::WindowSystemFor(r.named, r.display, r.wayland, r.session) == r.chosen,
+                qPrintable(
+                    QStringLiteral("%1 %2 %3 %4").arg(r.named, r.display, r.wayland, r.session)));
     }
 
     void closingTheMainWindowAcknowledgesBeforeItGoes() {

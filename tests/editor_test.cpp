@@ -45,6 +45,7 @@ class EditorTest : public QObject {
         n.NoteDone[6] = 1;
         n.SoundMessage = true;
         n.SoundDive = true;
+        n.NoteMessage[3] = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
         t.writeFile(n);
         frmNotify& e = editor();
         QCOMPARE(e.txtMessage[2]->text(), QStringLiteral("both"));
@@ -56,6 +57,10 @@ class EditorTest : public QObject {
         QCOMPARE(NoteTable.NoteDone[6], qint16(1)); // no repeat: stays done
         QVERIFY(e.optDive->isChecked());
         QVERIFY(!e.optMessage->isChecked() && !e.optAlert->isChecked() && !e.OptAlarm->isChecked());
+        // A text of any length the file holds survives the next save whole.
+        QCOMPARE(e.txtMessage[3]->text(), n.NoteMessage[3]);
+        e.cmdOKnotify->click();
+        QCOMPARE(t.fileNotes().NoteMessage[3], n.NoteMessage[3]);
     }
 
     void withoutAFileEverythingIsEmptyAndNoSoundChosen() {

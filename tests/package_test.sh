@@ -14,13 +14,28 @@ check() { # name, then the command that must succeed
 }
 work="$(mktemp -d)"
 pid="" installed="" module="" moved=""
-packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | sed -n 's/^installed //p' | sort; }
+# The packages that an install's output says it newly unpacked: what it brought in, and nothing
+# that anyone else installed meanwhile.
+newly_installed() { # log
+    [ -f "$1" ] || return 0
+    sed -n 's/.*Selecting previously unselected package \([^ ]*\)\.\r\?$/\1/p' "$1" | sort -u
+}
+# Of those, the ones whose purge takes nothing else with it (a package installed since may
+# depend on one of them).
+purgeable() { # package...
+    local p purged
+    for p in "$@"; do
+        purged="$(LC_ALL=C apt-get -s purge "$p" 2>/dev/null)" || continue
+        sed -n 's/^Purg \([^ ]*\).*/\1/p' <<<"$purged" |
+            grep -qvxF -f <(printf '%s\n' "$@" "${@%:*}") || echo "$p"
+    done
+}
 cleanup() {
     [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
     [ -n "$moved" ] && mv "$moved" "$module"
     if [ -n "$installed" ]; then
-        # kelvon, and whatever the install brought in with it.
-        mapfile -t added < <(comm -13 "$work/packages-before" <(packages))
+        # kelvon, and whatever its own install brought in with it.
+        mapfile -t added < <(purgeable $(newly_installed "$work/install.log"))
         [ ${#added[@]} -eq 0 ] || apt-get purge -y -q -o DPkg::Lock::Timeout=300 "${added[@]}" >/dev/null
     fi
     rm -rf "$work"
@@ -83,10 +98,11 @@ fi
 if [ "$(id -u)" -eq 0 ] && dpkg-query -W -f='${db:Status-Status}' kelvon 2>/dev/null | grep -qx installed; then
     echo "note: kelvon is installed on this machine; run from the unpacked package, not installed"
 elif [ "$(id -u)" -eq 0 ]; then
-    packages >"$work/packages-before"
     installed=1
-    check "apt-get installs the package" \
-        apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb"
+    LC_ALL=C apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" \
+        >"$work/install.log" 2>&1
+    check "apt-get installs the package" test $? -eq 0
+    check "the install's own log names kelvon as new" grep -qx kelvon <(newly_installed "$work/install.log")
     # Its files, and the folders that are its own.
     dpkg -L kelvon | while read -r f; do [ -d "$f" ] && [[ "$f" != */kelvon ]] || echo "$f"; done >"$work/files"
     root=""

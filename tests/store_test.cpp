@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -90,6 +92,7 @@ TEST_F(StoreTest, SaveAndLoadGiveBackEveryField) {
     original.NoteMessage[4] = QStringLiteral("tab\tand a lone \r return");
     original.NoteTime[4] = QString();
     original.NoteDate[5] = QString();
+    original.NoteMessage[8] = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
     original.SoundDive = false;
     original.SoundAlarm = true;
     ASSERT_TRUE(saveDataFile(DataFileName, original));
@@ -146,12 +149,18 @@ TEST_F(StoreTest, TextsInTheWindowsCodePageKeepTheirAccents) {
     bytes.replace("placeholder0", "Caf\xE9 at 5, na\xEFve \x80"
                                   "20");
     bytes.replace("placeholder2", "\x93quoted\x94 \x96 \x81");
+    QByteArray high; // every byte from 0x80 to 0x9F
+    for (int c = 0x80; c < 0xA0; ++c)
+        high += char(c);
+    bytes.replace("\"A message 3\"", '"' + high + '"');
     write(bytes);
     LoadNotes();
     EXPECT_TRUE(fakes.box->texts.isEmpty());
     EXPECT_EQ(NoteTable.NoteMessage[0], QStringLiteral("Café at 5, naïve €20"));
     EXPECT_EQ(NoteTable.NoteMessage[1], QStringLiteral("Grüße, café"));
     EXPECT_EQ(NoteTable.NoteMessage[2], QStringLiteral("“quoted” – \u0081"));
+    EXPECT_EQ(NoteTable.NoteMessage[3],
+              QStringLiteral("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
     ASSERT_TRUE(saveDataFile(DataFileName, NoteTable));
     EXPECT_TRUE(read().contains("\"Caf\xC3\xA9 at 5, na\xC3\xAFve \xE2\x82\xAC"
                                 "20\""));
@@ -212,7 +221,16 @@ TEST_F(StoreTest, FileCutAfterAnyLineReportsOnceAndKeepsWhatWasBefore) {
             ASSERT_EQ(fakes.box->texts.size(), 1);
         }
         EXPECT_EQ(fakes.box->texts.value(0), DamagedFileMessage());
+        // Its bytes are kept beside it before any save can replace it, for its owner only.
+        QFile copy(DamagedCopyName);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), bytes);
+        EXPECT_EQ(copy.permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
     }
+    EXPECT_TRUE(
+        DamagedFileMessage().endsWith(QStringLiteral("\r\nITS CONTENTS WERE KEPT IN   ") +
+                                      QDir::toNativeSeparators(QDir::current().absoluteFilePath(
+                                          QStringLiteral("Kelvo.dat.damaged")))));
 }
 
 TEST_F(StoreTest, DamagedValuesStopTheLoadWhereTheyStand) {
@@ -239,9 +257,20 @@ TEST_F(StoreTest, DamagedValuesStopTheLoadWhereTheyStand) {
         write(lines.join('\n'));
         ResetNoteTable();
         fakes.box->texts.clear();
+        // A quiet load keeps the copy too; the last damaged file's replaces an earlier one.
+        LoadNotes(DamageReport::Quiet);
+        EXPECT_TRUE(fakes.box->texts.isEmpty());
+        QFile copy(DamagedCopyName);
+        EXPECT_EQ(copy.open(QIODevice::ReadOnly) && copy.readAll() == lines.join('\n'), c.damaged);
         LoadNotes();
         EXPECT_EQ(fakes.box->texts.size(), c.damaged ? 1 : 0);
     }
+    // Where the copy cannot be written, the message says so.
+    ASSERT_TRUE(QFile::remove(DamagedCopyName) && QDir().mkdir(DamagedCopyName));
+    write("\"a header\"\r\n");
+    fakes.box->texts.clear();
+    LoadNotes();
+    EXPECT_EQ(fakes.box->texts, QStringList{DamagedFileMessage(false)});
     // What a good value reads as, where it is one.
     EXPECT_EQ(NoteTable.NoteMessage[0], QStringLiteral("plain words"));
 }
@@ -373,6 +402,8 @@ TEST(DateText, ConversionAcceptsTheListedFormsAndNothingElse) {
         {"7:05", true, QDateTime(zero, QTime(7, 5))},
         {"2:30 PM", true, QDateTime(zero, QTime(14, 30))},
         {"12:15:09 am", true, QDateTime(zero, QTime(0, 15, 9))},
+        {"12:30 pm", true, QDateTime(zero, QTime(12, 30))},
+        {"0:30 pm", false, {}},
         {"2:05:09 p.m.", true, QDateTime(zero, QTime(14, 5, 9))},
         {"03/24/07 14:30", true, QDateTime(QDate(2007, 3, 24), QTime(14, 30))},
         {" 03/24/07 ", true, QDateTime(QDate(2007, 3, 24), QTime(0, 0))},
@@ -413,6 +444,25 @@ TEST(DateText, FormatsOrderAndMonthlyAdvance) {
     };
     for (const auto& [from, to] : monthly)
         EXPECT_EQ(NextMonthSameDay(from), to) << from.toString();
+    // The clock's regional format loses the time zone, and the marks that went with it.
+    const std::pair<const char*, const char*> formats[] = {
+        {"HH:mm:ss (t)", "HH:mm:ss"},       {"H:mm:ss [t]", "H:mm:ss"},
+        {"h:mm:ss AP t", "h:mm:ss AP"},     {"HH:mm:ss", "HH:mm:ss"},
+        {"t HH:mm:ss", "HH:mm:ss"},         {"h:mm:ss AP, t", "h:mm:ss AP"},
+        {"APh:mm:ss [tttt]", "APh:mm:ss"},  {"'Klock' H.mm:ss (t)", "'Klock' H.mm:ss"},
+        {"H:mm:ss 'ч'. t", "H:mm:ss 'ч'."}, {"HH 'at' mm (t)", "HH 'at' mm"},
+    };
+    for (const auto& [format, cleaned] : formats)
+        EXPECT_EQ(TimeFormatWithoutZone(QString::fromUtf8(format)), QString::fromUtf8(cleaned))
+            << format;
+    for (const char* name : {"ca_ES", "es_ES", "eu_ES", "hr_HR", "fa_IR", "zh_TW", "zh_HK"}) {
+        const QLocale locale(QString::fromLatin1(name));
+        const QString shown = locale.toString(
+            QTime(10, 37, 3), TimeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat)));
+        EXPECT_FALSE(shown.contains(QRegularExpression(QStringLiteral("[()\\[\\]]|^\\s|\\s$"))))
+            << name << " " << shown.toStdString();
+        EXPECT_TRUE(shown.contains(locale.toString(37))) << name;
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <limits>
 
 namespace {
 QLabel* heading(const QString& text, QWidget* parent, int left, int width) {
@@ -73,6 +74,7 @@ void NotifyLayout::setupUi(QDialog* w) {
         place(cmdClear[i], 0, top, 375, 285);
         auto text = [&](int left, int width) {
             auto* box = new QLineEdit(Frame1);
+            box->setMaxLength(std::numeric_limits<int>::max()); // whatever length the file holds
             place(box, left, top, width, 285);
             SetFont(box, 7);
             return box;

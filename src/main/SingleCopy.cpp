@@ -2,90 +2,42 @@
 
 #include "store/Module1.h"
 
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
-#include <QStandardPaths>
-#include <QThread>
-
-namespace {
-const QByteArray ShowRequest = QByteArrayLiteral("show\n");
-}
 
 QString SingleCopy::lockPath() {
     return QDir::current().absoluteFilePath(DataFileName + QStringLiteral(".lock"));
 }
 
-QString SingleCopy::serverName() {
-    // One name per user and folder. The runtime folder is the user's own; elsewhere the name
-    // carries the user's home as well.
-    const QByteArray folder = QDir::current().canonicalPath().toUtf8();
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const QByteArray key = runtime.isEmpty() ? QDir::homePath().toUtf8() + '\0' + folder : folder;
-    const QString hash = QString::fromLatin1(
-        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
-    const QString name = QStringLiteral("kelvon-") + hash;
-    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
-}
-
 SingleCopy::Claim SingleCopy::claim() {
-    m_lock = std::make_unique<QLockFile>(lockPath());
-    // Stale only when its process is gone (same host): a killed copy's lock is taken at once,
-    // a live copy's never, however long it has run.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) return Claim::First;
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        m_notice = QStringLiteral("kelvon: cannot make the lock %1 (%2); a second Kelvon started "
-                                  "in this folder would not be noticed")
-                       .arg(QDir::toNativeSeparators(lockPath()),
-                            m_lock->error() == QLockFile::PermissionError
-                                ? QStringLiteral("permission denied")
-                                : QStringLiteral("unknown error"));
+    m_lock = std::make_unique<platform::InstanceLock>(lockPath());
+    switch (m_lock->take()) {
+    case platform::InstanceLock::State::Held:
+        return Claim::First;
+    case platform::InstanceLock::State::HeldElsewhere:
         m_lock.reset();
-        return Claim::Unguarded;
+        return Claim::Running;
+    case platform::InstanceLock::State::Unavailable:
+        break;
     }
+    m_notice = QStringLiteral("kelvon: cannot make the lock %1 (%2); a second Kelvon started in "
+                              "this folder would not be noticed")
+                   .arg(QDir::toNativeSeparators(lockPath()), m_lock->error());
     m_lock.reset();
-    return Claim::Running;
+    return Claim::Unguarded;
 }
 
 bool SingleCopy::handOver() {
-    // The running copy may have taken the lock a moment ago and not be listening yet.
-    const QDeadlineTimer deadline(800);
-    bool sent = false;
-    while (!sent && !deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(serverName());
-        if (socket.waitForConnected(200)) {
-            socket.write(ShowRequest);
-            sent = socket.waitForBytesWritten(300);
-            socket.disconnectFromServer();
-        } else {
-            QThread::msleep(20);
-        }
-    }
-    m_notice = sent ? QStringLiteral("kelvon: already running in %1; showing its clock window")
-                    : QStringLiteral("kelvon: already running in %1, but it did not answer");
-    m_notice = m_notice.arg(QDir::toNativeSeparators(QDir::currentPath()));
-    return sent;
+    const bool shown = platform::InstanceLock::askHolder(lockPath(), 1000);
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    m_notice =
+        shown
+            ? QStringLiteral("kelvon: already running in %1; showing its clock window").arg(folder)
+            : QStringLiteral("kelvon: a copy running in %1 holds the lock %2 but did not "
+                             "answer within a second")
+                  .arg(folder, QDir::toNativeSeparators(lockPath()));
+    return shown;
 }
 
 void SingleCopy::listen(std::function<void()> onShow) {
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the lock, any socket left under this name is a dead copy's.
-    QLocalServer::removeServer(serverName());
-    if (!m_server->listen(serverName())) return;
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(),
-                     [server = m_server.get(), onShow = std::move(onShow)] {
-                         while (QLocalSocket* socket = server->nextPendingConnection()) {
-                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                                              &QObject::deleteLater);
-                             auto read = [socket, onShow] {
-                                 if (socket->readAll().contains(ShowRequest)) onShow();
-                             };
-                             QObject::connect(socket, &QLocalSocket::readyRead, socket, read);
-                             if (socket->bytesAvailable() > 0) read();
-                         }
-                     });
+    if (m_lock) m_lock->answer(std::move(onShow));
 }

@@ -2,8 +2,9 @@
 // One running copy per data folder: the first holds a lock beside the data file and listens;
 // a later start in the same folder asks it to show its clock window and ends.
 
-#include <QLocalServer>
-#include <QLockFile>
+#include "platform/SingleInstance.h"
+
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -17,7 +18,7 @@ class SingleCopy {
 
     // Takes the folder's lock; needs no application object.
     Claim claim();
-    // Asks the running copy to show its clock window, for up to a second; with an application
+    // Asks the running copy to show its clock window, for up to a second; needs no application
     // object.
     bool handOver();
     // Starts answering later starts; after claim() returned First, with an application object.
@@ -26,10 +27,8 @@ class SingleCopy {
     QString notice() const { return m_notice; }
 
     static QString lockPath();
-    static QString serverName();
 
   private:
-    std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<platform::InstanceLock> m_lock;
     QString m_notice;
 };

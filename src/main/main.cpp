@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "forms/Artwork.h"
 #include "forms/Default.h"
 #include "forms/Twips.h"
@@ -18,19 +19,29 @@ int main(int argc, char** argv) {
     if (const std::optional<int> code = ReadCommandLine(argc, argv)) return *code;
     // Before anything reads or writes the data file: one copy per folder.
     SingleCopy copy;
-    const SingleCopy::Claim claim = copy.claim();
+    SingleCopy::Claim claim = copy.claim();
     if (claim == SingleCopy::Claim::Running) {
-        const QCoreApplication core(argc, argv);
-        copy.handOver();
-        std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
-        return 0;
+        const bool shown = copy.handOver();
+        // A copy that did not answer may have just ended, leaving the lock to this one.
+        if (!shown) claim = copy.claim();
+        if (shown || claim == SingleCopy::Claim::Running) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
+            return shown ? 0 : 1;
+        }
     }
     if (claim == SingleCopy::Claim::Unguarded)
         std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
 
-    platform::ChooseWindowSystem();
+    if (!platform::ChooseWindowSystem(argc, argv)) {
+        std::fputs("kelvon: no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY "
+                   "are unset); start it in one, or name Qt's platform in QT_QPA_PLATFORM\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
+    // Wayland ties the window to the desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVON_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray
     QApplication::setWindowIcon(Artwork::appIcon());
     platform::installRealServices();

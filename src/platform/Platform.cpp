@@ -124,9 +124,12 @@ struct Services {
     std::unique_ptr<Tray> tray;
 };
 
+// Never destroyed by the exit handlers: when Qt's X11 plug-in loses the display it calls exit(),
+// and a sound or a tray icon destroyed then, after Qt's own state, crashes. releaseServices()
+// ends them on the normal way out.
 Services& services() {
-    static Services s;
-    return s;
+    static auto* s = new Services;
+    return *s;
 }
 
 template <class T, class Real> T& serviceOr(std::unique_ptr<T>& slot) {

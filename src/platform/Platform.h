@@ -104,8 +104,13 @@ void releaseServices();
 
 Tray& TrayService();
 
-// Before the application object: picks the window system where the user has not named one.
-void ChooseWindowSystem();
+// The Qt platform for the platform the user named (QT_QPA_PLATFORM or -platform), DISPLAY,
+// WAYLAND_DISPLAY and XDG_SESSION_TYPE; empty where there is no desktop session to show in.
+QByteArray WindowSystemFor(const QByteArray& named, const QByteArray& display,
+                           const QByteArray& waylandDisplay, const QByteArray& sessionType);
+// Before the application object: picks the window system where the user has not named one;
+// false where there is none.
+bool ChooseWindowSystem(int argc, char** argv);
 
 // Where a bare sound name is looked up: the working directory, the installed
 // share/kelvon/sounds, then the build tree. Empty when found nowhere.

@@ -9,19 +9,34 @@
 
 namespace platform {
 
-void ChooseWindowSystem() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+QByteArray WindowSystemFor(const QByteArray& named, const QByteArray& display,
+                           const QByteArray& waylandDisplay, const QByteArray& sessionType) {
     // A Wayland compositor keeps no client's window on top, and Qt 6.4 asks it for the focus
     // only from a window that has it already; X11 window managers on Xwayland can do both.
     // So in a Wayland session with Xwayland, X11 first, Wayland if the X server cannot be
     // reached. A platform the user names wins.
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return;
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qgetenv("XDG_SESSION_TYPE") != QByteArrayLiteral("wayland"))
-        return;
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+    if (!named.isEmpty()) return named;
+    if (display.isEmpty()) return waylandDisplay.isEmpty() ? QByteArray() : "wayland";
+    if (waylandDisplay.isEmpty() && sessionType != "wayland") return "xcb";
+    return "xcb;wayland";
+}
+
+bool ChooseWindowSystem(int argc, char** argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt reads -platform and --platform alike.
+    QByteArray named = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            named = argv[i + 1];
+    const QByteArray chosen = WindowSystemFor(named, qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"),
+                                              qgetenv("XDG_SESSION_TYPE"));
+    if (chosen.isEmpty()) return false;
+    if (chosen != named) qputenv("QT_QPA_PLATFORM", chosen);
+#else
+    (void)argc;
+    (void)argv;
 #endif
+    return true;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "store/DateText.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 // Hand-written rather than regular expressions: every clock window converts 32 dates twice a
 // second.
@@ -159,12 +160,25 @@ QDate NextMonthSameDay(const QDate& today) {
     return QDate(first.year(), first.month(), qMin(today.day(), first.daysInMonth()));
 }
 
+QString TimeFormatWithoutZone(const QString& format) {
+    // The zone is a pattern letter; a 't' in quoted text is the text's own.
+    const QChar zone(u'\0');
+    QString f = format;
+    bool quoted = false;
+    for (QChar& c : f) {
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t')) c = zone;
+    }
+    // Several locales put the zone in brackets or after a comma: those go with it.
+    static const QRegularExpression withItsMarks(
+        QStringLiteral("[\\s,]*(?:\\(\\s*\\x{0}+\\s*\\)|\\[\\s*\\x{0}+\\s*\\]|\\x{0}+)"));
+    f.remove(withItsMarks);
+    return f.simplified();
+}
+
 QString RegionalTimeText(const QTime& time) {
-    static const QString format = [] {
-        QString f = QLocale::system().timeFormat(QLocale::LongFormat);
-        f.remove(QLatin1Char('t'));
-        return f.simplified();
-    }();
+    static const QString format =
+        TimeFormatWithoutZone(QLocale::system().timeFormat(QLocale::LongFormat));
     // Two ticks a second show the same second: format it once.
     static QTime shown;
     static QString text;

@@ -35,5 +35,7 @@ bool TimeNotAfter(const QString& note, const std::optional<QTime>& noteTime, con
 // Today's day of the month in the next month, or that month's last day when it is shorter.
 QDate NextMonthSameDay(const QDate& today);
 
-// The system's long time format without its time-zone name.
+// A time format without its time-zone name, and the brackets, comma and blank that went with it.
+QString TimeFormatWithoutZone(const QString& format);
+// The time in the system's long time format without its time-zone name.
 QString RegionalTimeText(const QTime& time);

@@ -3,8 +3,11 @@
 #include "platform/Platform.h"
 #include "store/DataFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <optional>
 
 bool DataFileExists() {
@@ -12,10 +15,30 @@ bool DataFileExists() {
     return file.open(QIODevice::ReadOnly);
 }
 
-QString DamagedFileMessage() {
-    return QStringLiteral(
-        "PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   Kelvo.dat\r\nA NEW ONE WILL BE CREATED.");
+QString DamagedFileMessage(bool kept) {
+    const QString copy = QDir::toNativeSeparators(QFileInfo(DamagedCopyName).absoluteFilePath());
+    return QStringLiteral("PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   Kelvo.dat\r\nA NEW ONE "
+                          "WILL BE CREATED.") +
+           (kept ? QStringLiteral("\r\nITS CONTENTS WERE KEPT IN   ")
+                 : QStringLiteral("\r\nITS CONTENTS COULD NOT BE KEPT IN   ")) +
+           copy;
 }
+
+namespace {
+// The next save replaces the damaged file with what could be read of it; its bytes are kept
+// beside it, private like the data file, for the user or a hand to mend them.
+bool keepDamagedCopy(const QByteArray& bytes) {
+    QSaveFile copy(DamagedCopyName);
+    copy.setDirectWriteFallback(false);
+    if (!copy.open(QIODevice::WriteOnly)) return false;
+    copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (copy.write(bytes) != bytes.size()) {
+        copy.cancelWriting();
+        return false;
+    }
+    return copy.commit();
+}
+} // namespace
 
 void LoadNotes(DamageReport report) {
     // One open per load: every clock window reloads twice a second.
@@ -49,17 +72,25 @@ void LoadNotes(DamageReport report) {
     // One report per damage: every tick reloads, and the same damaged file would bring the box
     // back half a second after each OK. A changed file, or a good load, is reported afresh.
     static std::optional<size_t> reported;
+    static std::optional<size_t> copied;
     if (read == DataFileValues && !readFailed) {
         reported.reset();
+        copied.reset();
         return;
     }
     const size_t damage = qHash(bytes);
+    // Kept at once, by a quiet load too: any save from now on replaces the damaged file.
+    static bool kept = false;
+    if (copied != damage || (kept && !QFileInfo::exists(DamagedCopyName))) {
+        copied = damage;
+        kept = keepDamagedCopy(bytes);
+    }
     if (reported == damage || report == DamageReport::Quiet) return;
     // While one report is open, ticks go on behind it and stay quiet.
     static bool reporting = false;
     if (reporting) return;
     reporting = true;
     reported = damage;
-    MsgBox(DamagedFileMessage());
+    MsgBox(DamagedFileMessage(kept));
     reporting = false;
 }

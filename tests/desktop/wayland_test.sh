@@ -268,6 +268,21 @@ for case in "no-server 1" "no-bus 2 DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexist
         "$name: the alert window opens within 3 s of the due second"
     sleep 1
     check "$(result quiet "$name")" "$name: nothing said" "$(head -c 200 "$TMP_ROOT/$name.err")"
+    if [[ $name == no-server ]]; then
+        # What was asked while no server ran is dropped, not posted at the next firing once
+        # a server is there: that firing shows its own notification alone.
+        start_dunst || check fail "dunst owns org.freedesktop.Notifications again"
+        # Slot 1 due in 3 s, written into the file as Kelvon saved it.
+        due=$(($(date +%s) + 3))
+        DUE_MS=$((due * 1000))
+        sed -i "11s|.*|\"$(date -d "@$due" +%m/%d/%y)\"\r|; 12s|.*|\"Second\"\r|;
+            13s|.*|\"$(date -d "@$due" +%H:%M:%S)\"\r|" "$TMP_ROOT/$name/Kelvo.dat"
+        until_due 3000 eval '(($(shown) > 0))'
+        sleep 2
+        check "$(result test "$(shown)" -eq 1)" \
+            "no-server: a server started later shows the next firing's notification alone" "$(shown) shown"
+        stop_pid "$DUNST_PID"
+    fi
     stop_pid "$KELVON_PID"
 done
 stop_pid "$WORK_PID"
