@@ -1,6 +1,7 @@
 #include "platform/Wake.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
@@ -8,8 +9,11 @@
 
 #ifdef Q_OS_LINUX
 #include <cerrno>
+#include <cstring>
+#include <sys/inotify.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
+#include <vector>
 #endif
 
 namespace platform {
@@ -84,33 +88,33 @@ class RealTimeAlarm : public WallAlarm {
 };
 #endif
 
-// Saves replace a file by a rename, which only a watch on its folder sees; a watch on the file
-// itself sees a program that writes into it.
-class FolderWatch : public FileWatch {
+// Saves replace a file by a rename, which only a watch on its folder sees. What the folder
+// reports is looked at a moment later, so that a program that writes in place has finished,
+// and only a change of a watched file is passed on.
+class SettledWatch : public FileWatch {
   public:
-    FolderWatch() {
+    SettledWatch() {
         m_settle.setSingleShot(true);
-        // A program that writes in place is given a moment to finish, so that the file is not
-        // read half written.
         m_settle.setInterval(25);
         QObject::connect(&m_settle, &QTimer::timeout, [this] { look(); });
-        QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, [this] { changed(); });
-        QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, [this] { changed(); });
     }
 
     void watch(const QStringList& paths) override {
         if (paths == m_paths) return;
-        if (!m_watcher.files().isEmpty()) m_watcher.removePaths(m_watcher.files());
-        if (!m_watcher.directories().isEmpty()) m_watcher.removePaths(m_watcher.directories());
         m_paths = paths;
         m_seen.clear();
-        for (const QString& path : paths) {
-            const QFileInfo info(path);
-            if (!path.isEmpty() && info.dir().exists()) m_watcher.addPath(info.absolutePath());
+        for (const QString& path : paths)
             m_seen.append(signature(path));
-        }
-        watchFiles();
+        follow();
     }
+
+  protected:
+    // Watches the folders of m_paths instead of those watched before.
+    virtual void follow() = 0;
+    void changed() {
+        if (!m_settle.isActive()) m_settle.start();
+    }
+    QStringList m_paths;
 
   private:
     // What tells one version of a file from another without reading it.
@@ -124,20 +128,8 @@ class FolderWatch : public FileWatch {
             .arg(info.symLinkTarget());
     }
 
-    void watchFiles() {
-        const QStringList watched = m_watcher.files();
-        for (const QString& path : std::as_const(m_paths))
-            if (!path.isEmpty() && !watched.contains(path) && QFileInfo::exists(path))
-                m_watcher.addPath(path);
-    }
-
-    void changed() {
-        if (!m_settle.isActive()) m_settle.start();
-    }
-
-    // Other files of the folders change too: only a change of a watched one is reported.
     void look() {
-        watchFiles();
+        follow();
         bool any = false;
         for (qsizetype i = 0; i < m_paths.size(); ++i) {
             QString now = signature(m_paths[i]);
@@ -148,11 +140,99 @@ class FolderWatch : public FileWatch {
         if (any && onChange) onChange();
     }
 
-    QFileSystemWatcher m_watcher;
     QTimer m_settle;
-    QStringList m_paths;
     QStringList m_seen;
 };
+
+// Qt's watcher sees a rename in the folder, and a write into the file only on a watch of the
+// file itself, which a rename ends.
+class QtFolderWatch : public SettledWatch {
+  public:
+    QtFolderWatch() {
+        QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, [this] { changed(); });
+        QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, [this] { changed(); });
+    }
+
+  private:
+    void follow() override {
+        QStringList wanted;
+        for (const QString& path : std::as_const(m_paths)) {
+            const QFileInfo info(path);
+            if (path.isEmpty() || !info.dir().exists()) continue;
+            wanted << info.absolutePath();
+            if (info.exists()) wanted << info.absoluteFilePath();
+        }
+        QStringList gone = m_watcher.files() + m_watcher.directories();
+        for (const QString& path : std::as_const(wanted))
+            gone.removeAll(path);
+        if (!gone.isEmpty()) m_watcher.removePaths(gone);
+        for (const QString& path : std::as_const(wanted))
+            if (!m_watcher.files().contains(path) && !m_watcher.directories().contains(path))
+                m_watcher.addPath(path);
+    }
+
+    QFileSystemWatcher m_watcher;
+};
+
+#ifdef Q_OS_LINUX
+// The kernel's notification on the folders, read here: it names the file of each event, so
+// the other files of a busy folder wake nothing, and it costs no more code than the notifier.
+class InotifyWatch : public SettledWatch {
+  public:
+    static std::unique_ptr<FileWatch> create() {
+        const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (fd < 0) return nullptr;
+        return std::make_unique<InotifyWatch>(fd);
+    }
+    explicit InotifyWatch(int fd) : m_fd(fd), m_notifier(fd, QSocketNotifier::Read) {
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] { read(); });
+    }
+    ~InotifyWatch() override {
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
+    }
+    Q_DISABLE_COPY_MOVE(InotifyWatch)
+
+  private:
+    void follow() override {
+        if (m_followed == m_paths) return;
+        for (const auto& [wd, name] : std::as_const(m_names))
+            inotify_rm_watch(m_fd, wd);
+        m_names.clear();
+        m_followed = m_paths;
+        for (const QString& path : std::as_const(m_paths)) {
+            if (path.isEmpty()) continue;
+            const QFileInfo info(path);
+            const int wd =
+                inotify_add_watch(m_fd, QFile::encodeName(info.absolutePath()).constData(),
+                                  IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY |
+                                      IN_CLOSE_WRITE | IN_ATTRIB);
+            if (wd >= 0) m_names.emplace_back(wd, QFile::encodeName(info.fileName()));
+        }
+    }
+
+    void read() {
+        alignas(inotify_event) char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            if (n <= 0) return;
+            for (ssize_t at = 0; at + ssize_t(sizeof(inotify_event)) <= n;) {
+                inotify_event event;
+                std::memcpy(&event, buffer + at, sizeof event);
+                const char* name = buffer + at + sizeof event;
+                for (const auto& [wd, file] : std::as_const(m_names))
+                    if (wd == event.wd && event.len > 0 && file == name) changed();
+                at += ssize_t(sizeof event + event.len);
+            }
+        }
+    }
+
+    int m_fd;
+    QSocketNotifier m_notifier;
+    QStringList m_followed;
+    std::vector<std::pair<int, QByteArray>> m_names; // a folder's watch and the file's name
+};
+#endif
 
 struct WakeServices {
     std::unique_ptr<WallAlarm> alarm;
@@ -184,7 +264,10 @@ WallAlarm& WallAlarmService() {
 
 FileWatch& FileWatchService() {
     std::unique_ptr<FileWatch>& watch = services().watch;
-    if (!watch) watch = std::make_unique<FolderWatch>();
+#ifdef Q_OS_LINUX
+    if (!watch) watch = InotifyWatch::create();
+#endif
+    if (!watch) watch = std::make_unique<QtFolderWatch>();
     return *watch;
 }
 
