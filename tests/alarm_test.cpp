@@ -137,8 +137,22 @@ class AlarmTest : public QObject {
             n.NoteDone[0] = c.done;
             frmPass& main = start(n);
             at(2007, 3, 24, 14, 29, 59);
+            // The moment that the hidden main window sleeps until: now when it is due, else
+            // never after the first second at which it is (a far one is woken for on the way).
+            QDateTime next = NextDueMoment(Now());
+            QVERIFY2((next.isValid() && next <= Now()) == c.fires, c.name);
             main.Timer1_Timer();
             QVERIFY2(int(t.alertWindows().size()) == (c.fires ? 1 : 0), c.name);
+            const bool comes = next.isValid();
+            for (int wake = 0; wake < 10 && next.isValid() && t.alertWindows().isEmpty(); ++wake) {
+                t.fakes.clock->set(next.addSecs(-1));
+                main.Timer1_Timer();
+                QVERIFY2(t.alertWindows().isEmpty(), c.name);
+                t.fakes.clock->set(next);
+                main.Timer1_Timer();
+                next = NextDueMoment(Now());
+            }
+            QVERIFY2(int(t.alertWindows().size()) == (comes ? 1 : 0), c.name);
             t.cleanup();
             t.init();
         }
