@@ -5,6 +5,7 @@
 #include "forms/PassLayout.h"
 #include "store/DateText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,14 @@ class AlarmTest : public QObject {
         frmPass* alert = alerts.first();
         QCOMPARE(alert->LbMessage->text(), QStringLiteral("call Bob"));
         QCOMPARE(AlertWindow.data(), static_cast<QDialog*>(alert));
+        // Named and described for screen readers, and announced to them once.
+        const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(alert);
+        const QString description = QStringLiteral("call Bob\nDue 03/24/07 at 14:30:00");
+        QCOMPARE(told->text(QAccessible::Name), QStringLiteral("Kelvon reminder"));
+        QCOMPARE(told->text(QAccessible::Description), description);
+        QCOMPARE(t.fakes.topmost->announced, QStringList{description});
+        QCOMPARE(QAccessible::queryAccessibleInterface(&main)->text(QAccessible::Name),
+                 QStringLiteral("Kelvon clock"));
         QVERIFY(std::count(t.fakes.topmost->windows.begin(), t.fakes.topmost->windows.end(),
                            alert) == 1);
         QCOMPARE(t.fakes.sound->events,
@@ -81,6 +90,7 @@ class AlarmTest : public QObject {
             alert->Timer1_Timer();
         }
         QCOMPARE(t.alertWindows().size(), 1);
+        QCOMPARE(t.fakes.topmost->announced.size(), 1);
     }
 
     void dueTestOverDatesTimesAndFlags() {
@@ -439,6 +449,8 @@ class AlarmTest : public QObject {
         alert->cmdOK->click();
         QVERIFY(alert->isVisible());
         QVERIFY(alert->LbMessage->text().isEmpty());
+        QVERIFY(
+            QAccessible::queryAccessibleInterface(alert)->text(QAccessible::Description).isEmpty());
         QVERIFY(!main.isVisible());
         QCOMPARE(t.fileNotes().NoteDate[0], QStringLiteral("03/25/07"));
         QCOMPARE(t.fileNotes().NoteDone[0], qint16(0));

@@ -3,6 +3,7 @@
 #include "WindowTest.h"
 #include "forms/Twips.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -22,6 +23,22 @@ class EditorTest : public QObject {
     static frmNotify& editor() { return Default<frmNotify>(); }
     static int rowTopInWindow(int row) {
         return editor().txtDateNotify[row]->mapTo(&editor(), QPoint(0, 0)).y();
+    }
+    static bool fullyInView(const QWidget* w) {
+        return editor().rect().contains(QRect(w->mapTo(&editor(), QPoint(0, 0)), w->size()));
+    }
+    // The controls of a window's accessible tree that a screen reader would read without a name.
+    static QStringList unnamedControls(QAccessibleInterface* iface) {
+        static const QSet<QAccessible::Role> controls{
+            QAccessible::Dialog,   QAccessible::EditableText, QAccessible::PushButton,
+            QAccessible::CheckBox, QAccessible::RadioButton,  QAccessible::ScrollBar,
+            QAccessible::SpinBox,  QAccessible::Graphic};
+        QStringList unnamed;
+        if (controls.contains(iface->role()) && iface->text(QAccessible::Name).isEmpty())
+            unnamed << QString::fromLatin1(iface->object()->metaObject()->className());
+        for (int i = 0; i < iface->childCount(); ++i)
+            unnamed << unnamedControls(iface->child(i));
+        return unnamed;
     }
     static bool rowFullyInView(int row) {
         const int top = rowTopInWindow(row);
@@ -344,6 +361,127 @@ class EditorTest : public QObject {
         QVERIFY(!IsLoaded<frmCal>() && !IsLoaded<frmTime>());
         QCOMPARE(NoteTable.NoteDone[2], qint16(1));
         QCOMPARE(e.txtDateNotify[2]->text(), QStringLiteral("03/24/07"));
+    }
+
+    // Screen readers and the keyboard alone.
+
+    void screenReadersHearWhatEachControlIsAndWhichRow() {
+        frmNotify& e = editor();
+        frmCal& cal = Default<frmCal>();
+        frmTime& time = Default<frmTime>();
+        struct Case {
+            QObject* object;
+            QAccessible::Role role;
+            const char* name;
+        };
+        const Case cases[] = {
+            {&e, QAccessible::Dialog, "Kelvon Reminders"},
+            {e.cmdClear[0], QAccessible::PushButton, "Clear row 1"},
+            {e.txtDateNotify[0], QAccessible::EditableText, "Row 1 date"},
+            {e.txtMessage[0], QAccessible::EditableText, "Row 1 message"},
+            {e.txtTimeNote[0], QAccessible::EditableText, "Row 1 time"},
+            {e.ckDaily[0], QAccessible::CheckBox, "Row 1 daily"},
+            {e.ckWeekly[19], QAccessible::CheckBox, "Row 20 weekly"},
+            {e.ckMonthly[19], QAccessible::CheckBox, "Row 20 monthly"},
+            {e.txtMessage[19], QAccessible::EditableText, "Row 20 message"},
+            {e.optMessage, QAccessible::RadioButton, "Message"},
+            {e.cmdTest1, QAccessible::PushButton, "Play the Message sound"},
+            {e.VScroll1, QAccessible::ScrollBar, "Reminder rows"},
+            {&cal, QAccessible::Dialog, "Date picker"},
+            {cal.DTPicker2, QAccessible::SpinBox, "Date"},
+            {&time, QAccessible::Dialog, "Time picker"},
+            {time.DTPicker1, QAccessible::SpinBox, "Time of day"},
+            {&Default<frmPass>(), QAccessible::Dialog, "Kelvon clock"},
+        };
+        for (const Case& c : cases) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c.object);
+            QCOMPARE(iface->role(), c.role);
+            QCOMPARE(iface->text(QAccessible::Name), QString::fromLatin1(c.name));
+        }
+        for (QWidget* w : std::initializer_list<QWidget*>{&e, &cal, &time, &Default<frmPass>(),
+                                                          &Default<frmAbout>()})
+            QCOMPARE(unnamedControls(QAccessible::queryAccessibleInterface(w)), QStringList());
+        // The names are for screen readers only: what the user sees stays.
+        QVERIFY(e.ckDaily[0]->text().isEmpty() && cal.windowTitle().isEmpty());
+        QCOMPARE(e.cmdClear[0]->toolTip(), QStringLiteral("CLEAR THIS ROW"));
+    }
+
+    void tabShowsEveryRowItReachesAndF4OpensThePickers() {
+        frmNotify& e = editor();
+        e.show();
+        e.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        e.txtMessage[19]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(e.VScroll1->value(), 2400); // in whole rows, row 20 at the bottom
+        QVERIFY(rowFullyInView(19) && rowFullyInView(8));
+        QCOMPARE(rowTopInWindow(8), Px(RowTop0));
+
+        // Round the whole window: every stop is in view.
+        e.cmdClear[0]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(e.VScroll1->value(), 0);
+        int stops = 0;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(fullyInView(QApplication::focusWidget()), qPrintable(QString::number(stops)));
+        } while (QApplication::focusWidget() != e.cmdClear[0] && ++stops < 400);
+        QVERIFY(stops > 7 * RowCount && stops < 400);
+        QCOMPARE(e.VScroll1->value(), 0); // back round to the first row
+
+        struct Key {
+            QLineEdit* box;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int row;
+        };
+        const Key keys[] = {{e.txtDateNotify[3], Qt::Key_F4, Qt::NoModifier, 3},
+                            {e.txtDateNotify[22], Qt::Key_Down, Qt::AltModifier, 22},
+                            {e.txtTimeNote[5], Qt::Key_F4, Qt::NoModifier, 5},
+                            {e.txtTimeNote[30], Qt::Key_Down, Qt::AltModifier, 30}};
+        for (const Key& k : keys) {
+            const bool date = k.box == e.txtDateNotify[k.row];
+            bool opened = false;
+            t.whileModal(
+                [&] {
+                    opened = date ? IsLoaded<frmCal>() && Default<frmCal>().isVisible()
+                                  : IsLoaded<frmTime>() && Default<frmTime>().isVisible();
+                    if (date)
+                        Default<frmCal>().close();
+                    else
+                        Default<frmTime>().cmdCancel->click();
+                },
+                [&] { QTest::keyClick(k.box, k.key, k.modifiers); });
+            QVERIFY(opened);
+            QCOMPARE(CurrentRow, qint16(k.row));
+        }
+        QTest::keyClick(e.txtDateNotify[3], Qt::Key_Down); // without Alt: no picker
+        QVERIFY(!IsLoaded<frmCal>());
+    }
+
+    void datePickerKeepsTheReadersFocusOnTheDate() {
+        frmNotify& e = editor();
+        bool calendarMade = true;
+        bool opened = false;
+        QString rowAfterClick;
+        t.whileModal(
+            [&] {
+                frmCal& cal = Default<frmCal>();
+                QTest::keyClick(cal.DTPicker2, Qt::Key_Up);
+                cal.DTPicker2->setDate(QDate(2008, 1, 5));
+                // A calendar, even hidden, tells screen readers its day took the focus at each
+                // change (QTableView::currentChanged): it is made only when opened.
+                calendarMade = cal.DTPicker2->findChild<QCalendarWidget*>() != nullptr;
+                QTest::mousePress(cal.DTPicker2, Qt::LeftButton, {},
+                                  QPoint(cal.DTPicker2->width() - 4, cal.DTPicker2->height() / 2));
+                opened = QApplication::activePopupWidget() != nullptr;
+                e.txtDateNotify[6]->clear();
+                Q_EMIT cal.DTPicker2->calendarWidget()->clicked(cal.DTPicker2->date());
+                rowAfterClick = e.txtDateNotify[6]->text();
+                cal.DTPicker2->calendarWidget()->window()->hide();
+                cal.close();
+            },
+            [&] { e.txtDateNotify_Click(6); });
+        QVERIFY(!calendarMade && opened);
+        QCOMPARE(rowAfterClick, QStringLiteral("01/05/08")); // a click on the calendar writes it
     }
 
     // The date picker.

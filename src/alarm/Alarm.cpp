@@ -107,6 +107,27 @@ QDateTime refreshNow() {
     return now;
 }
 
+// What a screen reader says of an alert window: the message, then when it was due.
+QString alertDescription(int slot) {
+    QString due;
+    if (!NoteTable.NoteDate[slot].isEmpty()) due += QLatin1Char(' ') + NoteTable.NoteDate[slot];
+    if (!NoteTable.NoteTime[slot].isEmpty())
+        due += QStringLiteral(" at ") + NoteTable.NoteTime[slot];
+    QStringList lines;
+    if (!NoteTable.NoteMessage[slot].isEmpty()) lines << NoteTable.NoteMessage[slot];
+    if (!due.isEmpty()) lines << QStringLiteral("Due") + due;
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A screen reader speaks a window that takes the focus, which the desktop may refuse an alert
+// window: it is named and described for them, and the firing is announced to them.
+void announceFiring(QDialog* window, int slot) {
+    const QString description = alertDescription(slot);
+    window->setAccessibleName(QStringLiteral("Kelvon reminder"));
+    window->setAccessibleDescription(description);
+    AnnounceAlert(window, description);
+}
+
 } // namespace
 
 bool IsBlank(int slot) {
@@ -137,6 +158,7 @@ void ClockTick(PassLayout& window) {
 
 void Acknowledge(PassLayout& window) {
     window.LbMessage->clear();
+    window.window->setAccessibleDescription(QString()); // the message it told is gone
     const QDate today = refreshNow().date();
     frmNotify& editor = Default<frmNotify>();
     for (int i = 0; i < SlotCount; ++i) {
@@ -193,6 +215,7 @@ void FireAlarm() {
 
     alert->LbMessage->setText(NoteTable.NoteMessage[slot]);
     DemandAttention(window, NoteTable.NoteMessage[slot]);
+    announceFiring(window, slot);
 }
 
 QDateTime NextDueMoment(const QDateTime& now) {

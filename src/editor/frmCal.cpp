@@ -19,8 +19,8 @@ frmCal::frmCal() : QDialog(&Default<frmNotify>()) {
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] {
         if (!m_loading) DTPicker2_Change();
     });
-    connect(DTPicker2->calendarWidget(), &QCalendarWidget::clicked, this,
-            [this] { DTPicker2_Click(); });
+    // The calendar is made only when it first opens (see eventFilter).
+    DTPicker2->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
@@ -55,6 +55,22 @@ void frmCal::Command1_Click() {
     editor.settleRow(CurrentRow);
     editor.SaveMsg(frmNotify::SaveBy::User);
     Unload<frmCal>();
+}
+
+bool frmCal::eventFilter(QObject* watched, QEvent* event) {
+    // Once made, the hidden calendar follows every change of the date and tells screen readers
+    // that the focus went to its day (QTableView::currentChanged sends a focus event without
+    // asking for the focus), so they read a day number instead of the date field. Asking for
+    // calendarWidget() would make it: its clicks are connected when it is first shown instead.
+    if (watched == DTPicker2 && event->type() == QEvent::ChildPolished && !m_calendarWatched) {
+        const auto* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType() && static_cast<const QWidget*>(child)->isWindow()) {
+            m_calendarWatched = true;
+            connect(DTPicker2->calendarWidget(), &QCalendarWidget::clicked, this,
+                    [this] { DTPicker2_Click(); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmCal::closeEvent(QCloseEvent* event) {

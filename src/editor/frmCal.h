@@ -23,7 +23,9 @@ class frmCal : public QDialog, public CalLayout {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override { close(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool m_loading = false;
+    bool m_calendarWatched = false;
 };

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -52,6 +53,7 @@ frmNotify::frmNotify() {
     connect(cmdTest3, &QPushButton::clicked, this, [this] { cmdTest3_Click(); });
     connect(cmdTest4, &QPushButton::clicked, this, [this] { cmdTest4_Click(); });
     connect(cmdOKnotify, &QPushButton::clicked, this, [this] { cmdOKnotify_Click(); });
+    watchRowKeyboard();
 }
 
 void frmNotify::Form_Load() {
@@ -128,6 +130,7 @@ void frmNotify::txtTimeNote_Click(int i) {
 }
 
 bool frmNotify::eventFilter(QObject* watched, QEvent* event) {
+    if (rowKeyboardEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < RowCount; ++i) {
@@ -142,6 +145,90 @@ bool frmNotify::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmNotify::watchRowKeyboard() {
+    for (int i = 0; i < RowCount; ++i) {
+        // The date and time boxes are watched already, for their clicks.
+        const std::initializer_list<QWidget*> others{cmdClear[i], txtMessage[i], ckDaily[i],
+                                                     ckWeekly[i], ckMonthly[i]};
+        for (QWidget* control : others)
+            control->installEventFilter(this);
+    }
+}
+
+std::array<QWidget*, 7> frmNotify::rowControls(int row) const {
+    return {cmdClear[row], txtDateNotify[row], txtMessage[row], txtTimeNote[row],
+            ckDaily[row],  ckWeekly[row],      ckMonthly[row]};
+}
+
+std::pair<int, int> frmNotify::rowPlace(const QObject* control) const {
+    for (int i = 0; i < RowCount; ++i) {
+        const auto controls = rowControls(i);
+        for (int k = 0; k < int(controls.size()); ++k)
+            if (controls[k] == control) return {i, k};
+    }
+    return {-1, -1};
+}
+
+bool frmNotify::rowKeyboardEvent(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (const int row = rowPlace(watched).first; row >= 0) ShowRow(row);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The keys that open a date field's calendar elsewhere; any other key types as before.
+    const bool opens = (key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier) ||
+                       (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
+    if (!opens) return false;
+    for (int i = 0; i < RowCount; ++i) {
+        if (watched == txtDateNotify[i]) {
+            txtDateNotify_Click(i);
+            return true;
+        }
+        if (watched == txtTimeNote[i]) {
+            txtTimeNote_Click(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+constexpr int RowHeight = 285; // a row's boxes, as laid out
+}
+
+// Once scrolled, a row's top edge stands RowTop0 + RowPitch * row - value twips below the
+// window's; before the first scroll 30 twips lower, which only shows more.
+bool frmNotify::RowInView(int row) const {
+    const int top = RowTop0 + RowPitch * row - VScroll1->value();
+    return top >= 0 && top + RowHeight <= EditorClientHeight;
+}
+
+void frmNotify::ShowRow(int row) {
+    if (RowInView(row)) return;
+    // In whole rows, as the arrows scroll: the row at the top, or at the bottom.
+    const int top = RowTop0 + RowPitch * row;
+    if (top < VScroll1->value())
+        VScroll1->setValue(RowPitch * row);
+    else
+        VScroll1->setValue((top + RowHeight - EditorClientHeight + RowPitch - 1) / RowPitch *
+                           RowPitch);
+}
+
+void frmNotify::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The editor reopens where it was left. Where the control that had the focus has been
+    // scrolled away, the focus comes back to the same box of the first row in view rather than
+    // the rows to the focus; the window is not active yet, so this only chooses where it lands.
+    // At the first showing no control has had it, and it goes to the first in Tab order.
+    const auto [row, place] = focusWidget() ? rowPlace(focusWidget()) : std::pair(0, 0);
+    if (row < 0 || RowInView(row)) return;
+    int first = 0;
+    while (first < RowCount - 1 && !RowInView(first))
+        ++first;
+    rowControls(first)[place]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmNotify::closeEvent(QCloseEvent* event) {

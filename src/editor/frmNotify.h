@@ -44,13 +44,26 @@ class frmNotify : public QDialog, public NotifyLayout {
     void settleRow(int row);
     // What the editor shows, with the table's done flags and header texts.
     Notes Shown() const;
+    // Scrolls just far enough, by the scroll bar, that row `row` is wholly in view.
+    void ShowRow(int row);
+    bool RowInView(int row) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override {} // Esc must not close it: OK is the only way out
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The keyboard's way through the rows: the focused row is scrolled into view, and F4 or
+    // Alt+Down opens a date or time box's picker.
+    void watchRowKeyboard();
+    bool rowKeyboardEvent(QObject* watched, QEvent* event);
+    // A row's controls in their Tab order.
+    std::array<QWidget*, 7> rowControls(int row) const;
+    // The row and the place in it of a row's control; -1 for any other widget.
+    std::pair<int, int> rowPlace(const QObject* control) const;
+
     bool m_saveFailureTold = false;
     bool m_lastSaveWorked = true;
     QString m_lastSaveFailure;

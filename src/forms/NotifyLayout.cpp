@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <limits>
+#include <utility>
 
 namespace {
 QLabel* heading(const QString& text, QWidget* parent, int left, int width) {
@@ -106,7 +107,8 @@ void NotifyLayout::setupUi(QDialog* w) {
         auto* o = new QRadioButton(caption, w);
         place(o, 8235, top, 975, 285);
         SetFont(o, 7);
-        o->setAutoExclusive(false);
+        // Left auto-exclusive, which is what tells screen readers these are radio buttons;
+        // the group decides, and SetOption lifts it to clear the last one.
         soundGroup->addButton(o);
         return o;
     };
@@ -132,4 +134,27 @@ void NotifyLayout::setupUi(QDialog* w) {
 
     Label1 = new QLabel(w);
     place(Label1, 0, 0, 30, 30);
+
+    nameControls();
+}
+
+void NotifyLayout::nameControls() {
+    // Without names the rows cannot be told apart: the boxes have no text, and the repeat
+    // boxes would all take their column's title.
+    for (int i = 0; i < RowCount; ++i) {
+        const QString row = QString::number(i + 1);
+        txtDateNotify[i]->setAccessibleName(QStringLiteral("Row %1 date").arg(row));
+        txtMessage[i]->setAccessibleName(QStringLiteral("Row %1 message").arg(row));
+        txtTimeNote[i]->setAccessibleName(QStringLiteral("Row %1 time").arg(row));
+        ckDaily[i]->setAccessibleName(QStringLiteral("Row %1 daily").arg(row));
+        ckWeekly[i]->setAccessibleName(QStringLiteral("Row %1 weekly").arg(row));
+        ckMonthly[i]->setAccessibleName(QStringLiteral("Row %1 monthly").arg(row));
+        cmdClear[i]->setAccessibleName(QStringLiteral("Clear row %1").arg(row));
+    }
+    const std::pair<QPushButton*, QRadioButton*> tests[] = {
+        {cmdTest1, optMessage}, {cmdTest2, optAlert}, {cmdTest3, optDive}, {cmdTest4, OptAlarm}};
+    for (const auto& [test, option] : tests)
+        test->setAccessibleName(QStringLiteral("Play the %1 sound").arg(option->text()));
+    VScroll1->setAccessibleName(QStringLiteral("Reminder rows"));
+    Image1->setAccessibleName(QStringLiteral("Kelvon"));
 }

@@ -51,6 +51,8 @@ struct NotifyLayout {
     std::array<QCheckBox*, RowCount> ckMonthly{};
 
     void setupUi(QDialog* w);
+    // Names for screen readers: what each control is and, in the rows, which row.
+    void nameControls();
 };
 
 // Twips measures the paging rests on.

@@ -77,6 +77,11 @@ void PassLayout::setupUi(QDialog* w) {
         const QRect area = screen->availableGeometry();
         w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
     }
+    nameControls();
+}
+
+void PassLayout::nameControls() {
+    window->setAccessibleName(QStringLiteral("Kelvon clock"));
 }
 
 void PassLayout::scheduleNextTick() {

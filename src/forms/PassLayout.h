@@ -32,6 +32,8 @@ struct PassLayout {
     CommonDialog CommonDialog1;
 
     void setupUi(QDialog* w);
+    // Screen readers need a name where the caption is empty, as it is for most of its life.
+    void nameControls();
     // The clock: while it runs, the window ticks; how often is the window's own choice.
     void setTimerEnabled(bool on);
     bool timerEnabled() const { return clockRuns; }

@@ -35,6 +35,7 @@ void CalLayout::setupUi(QDialog* w) {
     place(Command1, 1680, 225, 636, 360);
     Command1->setDefault(true);
     w->adjustSize();
+    nameControls();
 }
 
 void TimeLayout::setupUi(QDialog* w) {
@@ -57,4 +58,16 @@ void TimeLayout::setupUi(QDialog* w) {
     QWidget::setTabOrder(cmdNow, DTPicker1);
     QWidget::setTabOrder(DTPicker1, cmdCancel);
     w->adjustSize();
+    nameControls();
+}
+
+// The pickers have no caption, and their fields no label: screen readers need both named.
+void CalLayout::nameControls() {
+    window->setAccessibleName(QStringLiteral("Date picker"));
+    DTPicker2->setAccessibleName(QStringLiteral("Date"));
+}
+
+void TimeLayout::nameControls() {
+    window->setAccessibleName(QStringLiteral("Time picker"));
+    DTPicker1->setAccessibleName(QStringLiteral("Time of day"));
 }

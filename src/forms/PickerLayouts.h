@@ -13,6 +13,7 @@ struct CalLayout {
     QDateEdit* DTPicker2 = nullptr;
     QPushButton* Command1 = nullptr;
     void setupUi(QDialog* w);
+    void nameControls();
 };
 
 struct TimeLayout {
@@ -23,4 +24,5 @@ struct TimeLayout {
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
     void setupUi(QDialog* w);
+    void nameControls();
 };

@@ -1,5 +1,6 @@
 #include "platform/Attention.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
@@ -234,6 +235,17 @@ void QtTopmost::demandAttention(QWidget* window, const QString& message) {
     // have shown, which may come after Qt has sent it.
     QTimer::singleShot(1000, window, [window] { window->windowHandle()->requestActivate(); });
     QApplication::alert(window);
+    if (!m_notifier) m_notifier = std::make_unique<Notifier>();
+    m_notifier->post(window, message);
+}
+
+void QtTopmost::announce(QWidget* window, const QString& message) {
+    // Windows makes the alert event a sound; Qt's AT-SPI bridge (Linux) drops it, and only
+    // reports the new window shown. A screen reader there reads desktop notifications: one is
+    // posted where one is listening, unless demandAttention has posted it already.
+    QAccessibleEvent event(window, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    if (!QAccessible::isActive() || !KeepsWindowsOnTop()) return;
     if (!m_notifier) m_notifier = std::make_unique<Notifier>();
     m_notifier->post(window, message);
 }

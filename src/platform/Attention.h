@@ -18,6 +18,7 @@ class QtTopmost : public Topmost {
 
     void keepOnTop(QWidget* window) override;
     void demandAttention(QWidget* window, const QString& message) override;
+    void announce(QWidget* window, const QString& message) override;
 
   private:
     std::unique_ptr<Notifier> m_notifier; // made at the first firing that needs it

@@ -45,8 +45,10 @@ class FakeTopmost : public Topmost {
   public:
     void keepOnTop(QWidget* window) override { windows.push_back(window); }
     void demandAttention(QWidget*, const QString& message) override { attention.append(message); }
+    void announce(QWidget*, const QString& message) override { announced.append(message); }
     std::vector<QWidget*> windows;
     QStringList attention; // messages of the alert windows that asked for attention
+    QStringList announced; // what firings told screen readers
 };
 
 class FakeHelp : public Help {

@@ -222,6 +222,9 @@ void KeepOnTop(QWidget* window) {
 void DemandAttention(QWidget* window, const QString& message) {
     serviceOr<Topmost, QtTopmost>(services().topmost).demandAttention(window, message);
 }
+void AnnounceAlert(QWidget* window, const QString& message) {
+    serviceOr<Topmost, QtTopmost>(services().topmost).announce(window, message);
+}
 void ShowHelpFile(const QString& path, int command) {
     serviceOr<Help, QtHelp>(services().help).show(path, command);
 }

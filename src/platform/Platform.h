@@ -54,6 +54,12 @@ class Topmost {
         (void)window;
         (void)message;
     }
+    // An alert window has just shown `message`: tell a screen reader, whether or not the
+    // window got the focus.
+    virtual void announce(QWidget* window, const QString& message) {
+        (void)window;
+        (void)message;
+    }
 };
 
 class Help {
@@ -127,6 +133,7 @@ void MsgBox(const QString& text);
 int MsgBoxChoose(const QString& text, const QStringList& buttons);
 void KeepOnTop(QWidget* window);
 void DemandAttention(QWidget* window, const QString& message);
+void AnnounceAlert(QWidget* window, const QString& message);
 void ShowHelpFile(const QString& path, int command);
 // The tray menu at `at`, as a pop-up; on Wayland only where a window of ours has the focus.
 void PopUpMenu(QMenu* menu, const QPoint& at);
