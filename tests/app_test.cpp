@@ -58,6 +58,16 @@ class AppTest : public QObject {
             !(main.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         // The displays show their text as it is.
         QCOMPARE(main.LbMessage->textFormat(), Qt::PlainText);
+
+        // Hidden, it sleeps on the wall-clock alarm; shown, it shows the time at once and ticks
+        // every second; hidden again, it sleeps again.
+        QVERIFY(t.fakes.alarm->armed && !main.Timer1->isActive());
+        t.fakes.clock->advanceSeconds(3600);
+        main.show();
+        QCOMPARE(main.Label3->text(), RegionalTimeText(QTime(15, 29, 59)));
+        QVERIFY(!t.fakes.alarm->armed && main.Timer1->isActive());
+        main.hide();
+        QVERIFY(t.fakes.alarm->armed && !main.Timer1->isActive());
     }
 
     void menuBarAndItsShortcuts() {

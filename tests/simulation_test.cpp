@@ -4,6 +4,7 @@
 #include "WindowTest.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -148,18 +149,26 @@ class SimulationTest : public QObject {
         }
         editor.cmdOKnotify->click();
         QVERIFY(t.fakes.box->texts.isEmpty());
+        // Hidden, its clock running: the main window sleeps on the wall-clock alarm, and the
+        // model's clock, twice a second wherever a firing may come, checks that it is awake then.
         frmPass& main = Default<frmPass>();
-        main.setTimerEnabled(false);
+        QVERIFY(main.timerEnabled() && !main.isVisible());
+        const auto alarmAt = [&] {
+            return t.fakes.alarm->armed ? t.fakes.alarm->moment : QDateTime();
+        };
 
         std::mt19937 rng(2007);
         std::multiset<QDateTime> acks;
         std::set<QDialog*> seen;
-        int firings = 0, ticks = 0, editorVisits = 0;
+        int firings = 0, ticks = 0, wakes = 0, editorVisits = 0;
         QDateTime now = start;
         while (now < end) {
-            main.Timer1_Timer();
             ++ticks;
-            // What fired in this tick, by the messages of the new alert windows.
+            if (alarmAt().isValid() && alarmAt() <= now) {
+                t.fakes.alarm->wake();
+                ++wakes;
+            }
+            // What fired at this moment, by the messages of the new alert windows.
             std::set<int> fired;
             for (frmPass* alert : WindowTest::alertWindows()) {
                 if (!seen.insert(alert).second) continue;
@@ -207,7 +216,6 @@ class SimulationTest : public QObject {
                 if (std::uniform_int_distribution<int>(0, 19)(rng) == 0) {
                     t.whileModal([&] { editor.cmdOKnotify->click(); },
                                  [&] { main.mnuNotify_Click(); });
-                    main.setTimerEnabled(false);
                     ++editorVisits;
                 }
             }
@@ -224,12 +232,104 @@ class SimulationTest : public QObject {
                     target = std::min(target, QDateTime(now.date(), QTime(1, 0)));
                 next = std::max(next, target);
             }
+            if (alarmAt().isValid()) next = std::min(next, std::max(now, alarmAt()));
             now = next;
             t.fakes.clock->set(now);
         }
-        qInfo("year: %d firings checked over %d ticks, %d editor visits", firings, ticks,
-              editorVisits);
+        qInfo("year: %d firings checked at %d moments, %d wake-ups, %d editor visits", firings,
+              ticks, wakes, editorVisits);
         QVERIFY(firings > 1500);
+        QVERIFY(wakes < firings); // firings of one second share a wake-up
+    }
+
+    // What the real alarm and file watch report wake the sleeping main window: the moment, a
+    // step of the clock or a resume, a new time zone, a data file written by another program.
+    void asleepItWakesWhenSomethingCanChange() {
+        QVERIFY2(changesOffset(QDate(2008, 3, 30)), "run with TZ=Europe/Berlin");
+        enum Event { Moment, Step, Zone, File };
+        struct Row {
+            const char* name;
+            QDateTime start;
+            const char* date;
+            const char* time;
+            QDateTime armed; // the moment it sleeps until, null for none
+            Event event;
+            QDateTime to; // the clock after the event
+            bool fires;   // on the wake-up that the event brings
+            QDateTime armedAfter;
+        };
+        const auto at = [](int y, int mo, int d, int h, int mi, int s = 0) {
+            return QDateTime(QDate(y, mo, d), QTime(h, mi, s));
+        };
+        const auto utc = [](int y, int mo, int d, int h, int mi) {
+            return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC);
+        };
+        const QDateTime none;
+        const Row rows[] = {
+            {"clock stepped forward over the moment", at(2007, 3, 24, 9, 0), "03/24/07", "10:00:00",
+             at(2007, 3, 24, 10, 0), Step, at(2007, 3, 24, 11, 0), true, none},
+            {"clock stepped back over midnight", at(2007, 3, 24, 9, 0), "03/23/07", "23:00:00",
+             at(2007, 3, 24, 23, 0), Step, at(2007, 3, 23, 22, 0), false, at(2007, 3, 23, 23, 0)},
+            {"resume after a sleep across the moment", at(2007, 3, 24, 9, 0), "03/24/07", "10:00",
+             at(2007, 3, 24, 10, 0), Step, at(2007, 3, 24, 10, 0, 40), true, none},
+            {"zone set to one ahead", at(2007, 3, 24, 9, 0), "03/24/07", "10:00:00",
+             utc(2007, 3, 24, 9, 0), Zone, utc(2007, 3, 24, 8, 0), true, none},
+            {"zone set to one behind", at(2007, 3, 24, 9, 0), "03/24/07", "10:00:00",
+             utc(2007, 3, 24, 9, 0), Zone, utc(2007, 3, 24, 8, 0), false, utc(2007, 3, 24, 14, 0)},
+            {"the clock skips the time", at(2008, 3, 30, 1, 0), "03/30/08", "2:30 am",
+             utc(2008, 3, 30, 1, 0), Moment, utc(2008, 3, 30, 1, 0), true, none},
+            {"the clock repeats the time", at(2008, 10, 26, 1, 0), "10/26/08", "02:30:00",
+             utc(2008, 10, 26, 0, 30), Moment, utc(2008, 10, 26, 0, 30), true, none},
+            {"written in the repeated hour", utc(2008, 10, 26, 1, 10), "10/26/08", "02:30:00",
+             utc(2008, 10, 26, 1, 30), Moment, utc(2008, 10, 26, 1, 30), true, none},
+            {"written by another program, due", at(2007, 3, 24, 9, 0), "03/24/07", "08:00:00", none,
+             File, at(2007, 3, 24, 9, 0, 5), true, none},
+            {"a time compared as text", at(2007, 3, 24, 9, 0), "03/24/07", "1",
+             at(2007, 3, 24, 10, 0), Moment, at(2007, 3, 24, 10, 0), true, none},
+            {"a time that never comes", at(2007, 3, 24, 9, 0), "03/24/07", "noon", none, Step,
+             at(2007, 3, 24, 23, 59, 59), false, none},
+        };
+        for (const Row& row : rows) {
+            t.cleanup();
+            t.init();
+            qputenv("TZ", "Europe/Berlin");
+            t.fakes.clock->set(row.start.toLocalTime());
+            Notes file;
+            file.NoteDate[0] = QString::fromLatin1(row.date);
+            file.NoteTime[0] = QString::fromLatin1(row.time);
+            file.NoteMessage[0] = QString::fromLatin1(row.name);
+            // Another program's reminder is not there yet.
+            t.writeFile(row.event == File ? Notes() : file);
+            Default<frmNotify>();
+            const frmPass& main = Default<frmPass>();
+            const auto armed = [&] {
+                return t.fakes.alarm->armed ? t.fakes.alarm->moment : QDateTime();
+            };
+            QVERIFY2(!main.isVisible() &&
+                         t.fakes.watch->paths.contains(QFileInfo(DataFileName).absoluteFilePath()),
+                     row.name);
+            QVERIFY2(armed() == row.armed,
+                     qPrintable(QStringLiteral("%1: asleep until %2")
+                                    .arg(row.name, armed().toString(Qt::ISODate))));
+
+            if (row.event == Zone) qputenv("TZ", row.fires ? "Asia/Tokyo" : "America/New_York");
+            t.fakes.clock->set(row.to.toLocalTime());
+            if (row.event == File) {
+                t.writeFile(file);
+                t.fakes.watch->change();
+            } else if (row.event == Zone) {
+                t.fakes.watch->change();
+            } else {
+                t.fakes.alarm->wake();
+            }
+            const QList<frmPass*> alerts = t.alertWindows();
+            QVERIFY2(alerts.size() == (row.fires ? 1 : 0), row.name);
+            if (row.fires) QCOMPARE(alerts[0]->LbMessage->text(), QString::fromLatin1(row.name));
+            QVERIFY2(armed() == row.armedAfter,
+                     qPrintable(QStringLiteral("%1: then asleep until %2")
+                                    .arg(row.name, armed().toString(Qt::ISODate))));
+        }
+        qputenv("TZ", "Europe/Berlin");
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <optional>
+#include <vector>
 
 QPointer<QDialog> AlertWindow;
 
@@ -57,6 +58,46 @@ bool slotTimeReached(int slot) {
         now = ConvertTime(NowTimeText).value_or(QTime());
     }
     return TimeNotAfter(text, c.time, now, NowTimeText);
+}
+
+// The first second of a day at which the slot's time text has come; none when it never does.
+std::optional<QTime> slotTimeOfDay(int slot) {
+    const QString& text = NoteTable.NoteTime[slot];
+    if (const auto time = ConvertTimeOfDay(text)) return time;
+    // A text compared as text: the clock's texts of a day are in the text order, so the first
+    // second whose text it does not follow is found by halving.
+    int from = 0, to = 24 * 3600;
+    while (from < to) {
+        const int mid = (from + to) / 2;
+        const QString clock = TimeText(QTime::fromMSecsSinceStartOfDay(mid * 1000));
+        if (TextNotAfter(text, clock))
+            to = mid;
+        else
+            from = mid + 1;
+    }
+    if (from == 24 * 3600) return std::nullopt;
+    return QTime::fromMSecsSinceStartOfDay(from * 1000);
+}
+
+int offsetAt(qint64 secs) {
+    return QDateTime::fromSecsSinceEpoch(secs).offsetFromUtc();
+}
+
+// The first second after `from` and not after `to` at which the clock's offset from UTC is no
+// longer the one at `from`; 0 when it stays. Offsets last longer than a week.
+qint64 offsetChange(qint64 from, qint64 to) {
+    constexpr qint64 Week = 7 * 24 * 3600;
+    const int offset = offsetAt(from);
+    for (qint64 before = from; before < to; before += Week) {
+        qint64 after = std::min(before + Week, to);
+        if (offsetAt(after) == offset) continue;
+        while (after - before > 1) {
+            const qint64 mid = before + (after - before) / 2;
+            (offsetAt(mid) == offset ? before : after) = mid;
+        }
+        return after;
+    }
+    return 0;
 }
 
 QDateTime refreshNow() {
@@ -175,4 +216,41 @@ void FireAlarm() {
     alert->LbMessage->setText(NoteTable.NoteMessage[slot]);
     DemandAttention(window, NoteTable.NoteMessage[slot]);
     announceFiring(window, slot);
+}
+
+QDateTime NextDueMoment(const QDateTime& now) {
+    struct Due {
+        QDate date;
+        QTime time;
+    };
+    std::vector<Due> armed;
+    for (int i = 0; i < SlotCount; ++i) {
+        if (NoteTable.NoteDone[i] != 0 || IsBlank(i)) continue;
+        const auto date = slotDate(i);
+        const auto time = slotTimeOfDay(i);
+        if (date && time) armed.push_back({*date, *time});
+    }
+    if (armed.empty()) return {};
+    // Asleep for two months at most: a far moment is looked at again on the way.
+    constexpr qint64 Longest = 60 * 24 * 3600;
+    qint64 at = now.toSecsSinceEpoch();
+    // The date and the time of day are tested apart, each on the clock as it reads: while its
+    // offset stays, a slot is first due on its date (or today) at its time of day. Where the
+    // offset changes first, the test starts again from there.
+    for (int changes = 0; changes < 4; ++changes) {
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(at);
+        const QDate today = local.date();
+        const QTime time = local.time();
+        qint64 next = at + Longest;
+        for (const Due& due : armed) {
+            if (due.date <= today && due.time <= time) return QDateTime::fromSecsSinceEpoch(at);
+            const QDate day = due.date < today ? today : due.date;
+            next = std::min(next, QDateTime(day, due.time, Qt::UTC).toSecsSinceEpoch() -
+                                      local.offsetFromUtc());
+        }
+        const qint64 change = offsetChange(at, next);
+        if (change == 0) return QDateTime::fromSecsSinceEpoch(next);
+        at = change;
+    }
+    return QDateTime::fromSecsSinceEpoch(at);
 }

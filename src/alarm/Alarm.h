@@ -1,7 +1,7 @@
 #pragma once
 // The clock tick, the due test, the acknowledgement and the firing.
 
-#include <QDate>
+#include <QDateTime>
 #include <QPointer>
 
 class QDialog;
@@ -21,3 +21,7 @@ void FireAlarm();
 bool IsDue(int slot, const QDate& today);
 // A slot with no date, message or time is no reminder.
 bool IsBlank(int slot);
+// The first whole second at or after `now` at which the due test of an armed slot holds, read
+// from the table as the tick reads it; null when no slot can come due. Far moments and changes
+// of the clock's offset from UTC may give an earlier second, never a later one.
+QDateTime NextDueMoment(const QDateTime& now);

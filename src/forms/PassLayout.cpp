@@ -20,9 +20,9 @@ constexpr int TickPhaseMs = 3;
 } // namespace
 
 int MsToNextTick(int msecOfSecond) {
-    int wait = TickPhaseMs - msecOfSecond % 500;
+    int wait = TickPhaseMs - msecOfSecond % 1000;
     // A tick that ran a moment before its phase point has had that point: wait for the next.
-    if (wait < 2) wait += 500;
+    if (wait < 2) wait += 1000;
     return wait;
 }
 
@@ -85,16 +85,13 @@ void PassLayout::nameControls() {
 }
 
 void PassLayout::scheduleNextTick() {
-    Timer1->start(MsToNextTick(NowMsecOfSecond()));
+    if (clockRuns)
+        Timer1->start(MsToNextTick(NowMsecOfSecond()));
+    else
+        Timer1->stop();
 }
 
 void PassLayout::setTimerEnabled(bool on) {
-    if (!on)
-        Timer1->stop();
-    else if (!Timer1->isActive())
-        scheduleNextTick();
-}
-
-bool PassLayout::timerEnabled() const {
-    return Timer1->isActive();
+    clockRuns = on;
+    scheduleNextTick();
 }

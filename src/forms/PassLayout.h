@@ -34,11 +34,15 @@ struct PassLayout {
     void setupUi(QDialog* w);
     // Screen readers need a name where the caption is empty, as it is for most of its life.
     void nameControls();
-    // The clock timer: a tick every 500 ms, each a few milliseconds after a whole or half
-    // second of the wall clock.
+    // The clock: while it runs, the window ticks; how often is the window's own choice.
     void setTimerEnabled(bool on);
-    bool timerEnabled() const;
-    void scheduleNextTick();
+    bool timerEnabled() const { return clockRuns; }
+    // A tick a few milliseconds after the next whole second of the wall clock: a clock that
+    // shows seconds needs no more.
+    virtual void scheduleNextTick();
+
+  private:
+    bool clockRuns = false;
 };
 
 // Milliseconds from `msecOfSecond` to the next tick phase.

@@ -27,14 +27,16 @@ bool FakeTray::add(const QIcon&, const QString& t, QMenu* m) {
 }
 
 Fakes installFakes() {
-    Fakes f{new FakeClock,   new FakeSound, new FakeMessageBox,
-            new FakeTopmost, new FakeHelp,  new FakeTray};
+    Fakes f{new FakeClock, new FakeSound, new FakeMessageBox, new FakeTopmost,
+            new FakeHelp,  new FakeTray,  new FakeWallAlarm,  new FakeFileWatch};
     installClock(std::unique_ptr<Clock>(f.clock));
     installSound(std::unique_ptr<Sound>(f.sound));
     installMessageBox(std::unique_ptr<MessageBox>(f.box));
     installTopmost(std::unique_ptr<Topmost>(f.topmost));
     installHelp(std::unique_ptr<Help>(f.help));
     installTray(std::unique_ptr<Tray>(f.tray));
+    installWallAlarm(std::unique_ptr<WallAlarm>(f.alarm));
+    installFileWatch(std::unique_ptr<FileWatch>(f.watch));
     return f;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Stand-ins for the tests: a settable clock, recorders for sound, boxes, topmost and help,
-// and a tray that a test can press.
+// Stand-ins for the tests: a settable clock, recorders for sound, boxes, topmost and help, a
+// tray that a test can press, and a wall-clock alarm and a file watch that a test wakes.
 
 #include "platform/Platform.h"
+#include "platform/Wake.h"
 
 #include <QStringList>
 #include <vector>
@@ -77,6 +78,33 @@ class FakeTray : public Tray {
     int adds = 0;
 };
 
+class FakeWallAlarm : public WallAlarm {
+  public:
+    void arm(const QDateTime& at) override {
+        armed = true;
+        moment = at;
+    }
+    void disarm() override {
+        armed = false;
+        moment = {};
+    }
+    // The moment came, the clock was stepped or the machine resumed.
+    void wake() {
+        if (onWake) onWake();
+    }
+    bool armed = false;
+    QDateTime moment; // null while armed: only a step or a resume wakes it
+};
+
+class FakeFileWatch : public FileWatch {
+  public:
+    void watch(const QStringList& p) override { paths = p; }
+    void change() {
+        if (onChange) onChange();
+    }
+    QStringList paths;
+};
+
 struct Fakes {
     FakeClock* clock;
     FakeSound* sound;
@@ -84,6 +112,8 @@ struct Fakes {
     FakeTopmost* topmost;
     FakeHelp* help;
     FakeTray* tray;
+    FakeWallAlarm* alarm;
+    FakeFileWatch* watch;
 };
 
 // Replaces every service with a fresh fake.

@@ -4,6 +4,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Tray.h"
+#include "platform/Wake.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -169,6 +170,7 @@ void installRealServices() {
 
 void releaseServices() {
     services() = Services{};
+    releaseWakeServices();
 }
 
 Tray& TrayService() {
