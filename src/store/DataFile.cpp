@@ -12,7 +12,7 @@ namespace {
 const QByteArray TrueText = QByteArrayLiteral("#TRUE#");
 const QByteArray FalseText = QByteArrayLiteral("#FALSE#");
 
-// Views into the file's bytes: a reload twice a second per clock window copies nothing it
+// Views into the file's bytes: a reload every second per shown clock window copies nothing it
 // does not keep.
 using View = QByteArrayView;
 

@@ -179,7 +179,7 @@ QString TimeFormatWithoutZone(const QString& format) {
 QString RegionalTimeText(const QTime& time) {
     static const QString format =
         TimeFormatWithoutZone(QLocale::system().timeFormat(QLocale::LongFormat));
-    // Two ticks a second show the same second: format it once.
+    // Every clock window shown ticks in the same second: format it once.
     static QTime shown;
     static QString text;
     const QTime second(time.hour(), time.minute(), time.second());

@@ -41,7 +41,7 @@ bool keepDamagedCopy(const QByteArray& bytes) {
 } // namespace
 
 void LoadNotes(DamageReport report) {
-    // One open per load: every clock window reloads twice a second.
+    // One open per load: every shown clock window reloads once a second.
     QFile file(DataFileName);
     // Unbuffered: the whole file is read at once, so a read buffer would only be allocated
     // and freed again.
