@@ -132,19 +132,22 @@ void frmNotify::txtTimeNote_Click(int i) {
 bool frmNotify::eventFilter(QObject* watched, QEvent* event) {
     if (rowKeyboardEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (int i = 0; i < RowCount; ++i) {
-            if (watched == txtDateNotify[i]) {
-                txtDateNotify_Click(i);
-                break;
-            }
-            if (watched == txtTimeNote[i]) {
-                txtTimeNote_Click(i);
-                break;
-            }
-        }
-    }
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        openPickerOf(watched);
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmNotify::openPickerOf(const QObject* box) {
+    const int row = rowPlace(box).first;
+    if (row >= 0 && box == txtDateNotify[row]) {
+        txtDateNotify_Click(row);
+        return true;
+    }
+    if (row >= 0 && box == txtTimeNote[row]) {
+        txtTimeNote_Click(row);
+        return true;
+    }
+    return false;
 }
 
 void frmNotify::watchRowKeyboard() {
@@ -181,18 +184,7 @@ bool frmNotify::rowKeyboardEvent(QObject* watched, QEvent* event) {
     // The keys that open a date field's calendar elsewhere; any other key types as before.
     const bool opens = (key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier) ||
                        (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
-    if (!opens) return false;
-    for (int i = 0; i < RowCount; ++i) {
-        if (watched == txtDateNotify[i]) {
-            txtDateNotify_Click(i);
-            return true;
-        }
-        if (watched == txtTimeNote[i]) {
-            txtTimeNote_Click(i);
-            return true;
-        }
-    }
-    return false;
+    return opens && openPickerOf(watched);
 }
 
 namespace {
@@ -305,8 +297,7 @@ bool frmNotify::SaveMsg(SaveBy by) {
     // acknowledgements) come again and again, and stay quiet after the first failure until a
     // save has worked; one the user asked for is answered every time.
     QString why;
-    m_lastSaveWorked = saveDataFile(DataFileName, Shown(), &why);
-    if (m_lastSaveWorked) {
+    if (saveDataFile(DataFileName, Shown(), &why)) {
         m_saveFailureTold = false;
         m_lastSaveFailure.clear();
         return true;

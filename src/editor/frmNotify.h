@@ -34,7 +34,7 @@ class frmNotify : public QDialog, public NotifyLayout {
     enum class SaveBy { Program, User };
     // Writes the data file from the rows, the option buttons and the table's done flags.
     bool SaveMsg(SaveBy by = SaveBy::Program);
-    bool lastSaveWorked() const { return m_lastSaveWorked; }
+    bool lastSaveWorked() const { return m_lastSaveFailure.isEmpty(); }
     // A failure of the program's next saves is the caller's to tell (Exit asks in its own box;
     // a signal cannot ask).
     void stopTellingSaveFailures() { m_saveFailureTold = true; }
@@ -44,9 +44,6 @@ class frmNotify : public QDialog, public NotifyLayout {
     void settleRow(int row);
     // What the editor shows, with the table's done flags and header texts.
     Notes Shown() const;
-    // Scrolls just far enough, by the scroll bar, that row `row` is wholly in view.
-    void ShowRow(int row);
-    bool RowInView(int row) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +52,11 @@ class frmNotify : public QDialog, public NotifyLayout {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Scrolls just far enough, by the scroll bar, that row `row` is wholly in view.
+    void ShowRow(int row);
+    bool RowInView(int row) const;
+    // Opens the picker of a date or time box, as a click on it does; false for other widgets.
+    bool openPickerOf(const QObject* box);
     // The keyboard's way through the rows: the focused row is scrolled into view, and F4 or
     // Alt+Down opens a date or time box's picker.
     void watchRowKeyboard();
@@ -65,8 +67,7 @@ class frmNotify : public QDialog, public NotifyLayout {
     std::pair<int, int> rowPlace(const QObject* control) const;
 
     bool m_saveFailureTold = false;
-    bool m_lastSaveWorked = true;
-    QString m_lastSaveFailure;
+    QString m_lastSaveFailure; // empty after a save that worked
     // Each row's date and time as last loaded, saved by OK, or set by a picker or a repeat.
     std::array<std::pair<QString, QString>, RowCount> m_settled;
 };

@@ -84,17 +84,10 @@ class QtMessageBox : public MessageBox {
   public:
     void show(const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text, QMessageBox::Ok);
-        box.setTextFormat(Qt::PlainText);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        const RaiseOverNewWindows keeper(&box);
-        box.show();
-        RaiseOverNewWindows::raiseBox(&box);
-        box.exec();
+        run(box);
     }
     int choose(const QString& text, const QStringList& buttons) override {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvon"), text);
-        box.setTextFormat(Qt::PlainText);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
         QList<QAbstractButton*> made;
         for (const QString& caption : buttons)
             made.append(box.addButton(caption, made.isEmpty() ? QMessageBox::AcceptRole
@@ -102,11 +95,18 @@ class QtMessageBox : public MessageBox {
         if (made.isEmpty()) return -1;
         box.setDefaultButton(static_cast<QPushButton*>(made.first()));
         box.setEscapeButton(made.first());
+        run(box);
+        return std::max(0, int(made.indexOf(box.clickedButton())));
+    }
+
+  private:
+    static void run(QMessageBox& box) {
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
         const RaiseOverNewWindows keeper(&box);
         box.show();
         RaiseOverNewWindows::raiseBox(&box);
         box.exec();
-        return std::max(0, int(made.indexOf(box.clickedButton())));
     }
 };
 

@@ -191,8 +191,8 @@ QByteArray formatDataFile(const Notes& n) {
     return out;
 }
 
-bool writeDataFile(QIODevice& device, const Notes& notes) {
-    const QByteArray bytes = formatDataFile(notes);
+namespace {
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
@@ -200,6 +200,29 @@ bool writeDataFile(QIODevice& device, const Notes& notes) {
         done += n;
     }
     return true;
+}
+} // namespace
+
+bool writeDataFile(QIODevice& device, const Notes& notes) {
+    return writeAll(device, formatDataFile(notes));
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, bool makePrivate, QString* why) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (why) *why = file.errorString();
+        return false;
+    }
+    if (makePrivate) file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (!writeAll(file, bytes) || !file.flush()) {
+        if (why) *why = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (file.commit()) return true;
+    if (why) *why = file.errorString();
+    return false;
 }
 
 bool saveDataFile(const QString& path, const Notes& notes, QString* why) {
@@ -218,15 +241,5 @@ bool saveDataFile(const QString& path, const Notes& notes, QString* why) {
         (!existing.isWritable() ||
          !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))))
         return fail(QStringLiteral("Permission denied"));
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    if (isNew) file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    if (!writeDataFile(file, notes) || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+    return replaceFile(path, formatDataFile(notes), isNew, why);
 }

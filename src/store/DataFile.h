@@ -20,6 +20,10 @@ int parseDataFile(const QByteArray& bytes, Notes& into);
 QByteArray formatDataFile(const Notes& notes);
 // Writes the whole file to the device; false as soon as a write falls short.
 bool writeDataFile(QIODevice& device, const Notes& notes);
+// Replaces the file at `path` whole with `bytes` through QSaveFile, or leaves it as it was; a
+// private one is readable and writable by its owner alone. On failure `why` gets the reason.
+bool replaceFile(const QString& path, const QByteArray& bytes, bool makePrivate,
+                 QString* why = nullptr);
 // Replaces the file at `path` whole, or leaves it exactly as it was. A new file is private
 // to its owner; an existing one keeps its mode. On failure `why` gets the system's reason.
 bool saveDataFile(const QString& path, const Notes& notes, QString* why = nullptr);

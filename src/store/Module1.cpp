@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <optional>
 
 bool DataFileExists() {
@@ -23,22 +22,6 @@ QString DamagedFileMessage(bool kept) {
                  : QStringLiteral("\r\nITS CONTENTS COULD NOT BE KEPT IN   ")) +
            copy;
 }
-
-namespace {
-// The next save replaces the damaged file with what could be read of it; its bytes are kept
-// beside it, private like the data file, for the user or a hand to mend them.
-bool keepDamagedCopy(const QByteArray& bytes) {
-    QSaveFile copy(DamagedCopyName);
-    copy.setDirectWriteFallback(false);
-    if (!copy.open(QIODevice::WriteOnly)) return false;
-    copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    if (copy.write(bytes) != bytes.size()) {
-        copy.cancelWriting();
-        return false;
-    }
-    return copy.commit();
-}
-} // namespace
 
 void LoadNotes(DamageReport report) {
     // One open per load: every shown clock window reloads once a second.
@@ -79,11 +62,12 @@ void LoadNotes(DamageReport report) {
         return;
     }
     const size_t damage = qHash(bytes);
-    // Kept at once, by a quiet load too: any save from now on replaces the damaged file.
+    // Kept at once, by a quiet load too: any save from now on replaces the damaged file with
+    // what could be read of it. The copy is private, as the data file is.
     static bool kept = false;
     if (copied != damage || (kept && !QFileInfo::exists(DamagedCopyName))) {
         copied = damage;
-        kept = keepDamagedCopy(bytes);
+        kept = replaceFile(DamagedCopyName, bytes, true);
     }
     if (reported == damage || report == DamageReport::Quiet) return;
     // While one report is open, ticks go on behind it and stay quiet.
