@@ -239,9 +239,11 @@ struct WakeServices {
     std::unique_ptr<FileWatch> watch;
 };
 
+// Like the other services, never destroyed by the exit handlers that run when Qt's X11
+// plug-in loses the display: their notifiers would outlive Qt's own state.
 WakeServices& services() {
-    static WakeServices s;
-    return s;
+    static auto* s = new WakeServices;
+    return *s;
 }
 
 } // namespace
