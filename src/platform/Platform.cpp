@@ -21,13 +21,6 @@
 namespace platform {
 namespace {
 
-class QtClock : public Clock {
-  public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-    // Every zone's offset is whole seconds, so the epoch time gives the milliseconds.
-    int msecOfSecond() const override { return int(QDateTime::currentMSecsSinceEpoch() % 1000); }
-};
-
 // The sound module, from beside the program only: no other folder, so no library that another
 // user could plant there runs inside it. The build folder is laid out the same way.
 std::unique_ptr<SoundPlayer> LoadSoundPlayer() {
@@ -116,7 +109,6 @@ class QtHelp : public Help {
 };
 
 struct Services {
-    std::unique_ptr<Clock> clock;
     std::unique_ptr<Sound> sound;
     std::unique_ptr<MessageBox> box;
     std::unique_ptr<Topmost> topmost;
@@ -139,9 +131,6 @@ template <class T, class Real> T& serviceOr(std::unique_ptr<T>& slot) {
 
 } // namespace
 
-void installClock(std::unique_ptr<Clock> c) {
-    services().clock = std::move(c);
-}
 void installSound(std::unique_ptr<Sound> s) {
     services().sound = std::move(s);
 }
@@ -160,7 +149,6 @@ void installTray(std::unique_ptr<Tray> t) {
 
 void installRealServices() {
     Services& s = services();
-    serviceOr<Clock, QtClock>(s.clock);
     serviceOr<Sound, QtSound>(s.sound);
     serviceOr<MessageBox, QtMessageBox>(s.box);
     serviceOr<Topmost, QtTopmost>(s.topmost);
@@ -198,12 +186,6 @@ QString ResolveSoundFile(const QString& name) {
 
 using namespace platform;
 
-QDateTime Now() {
-    return serviceOr<Clock, QtClock>(services().clock).now();
-}
-int NowMsecOfSecond() {
-    return serviceOr<Clock, QtClock>(services().clock).msecOfSecond();
-}
 void PlaySoundFile(const QString& name, int flags) {
     serviceOr<Sound, QtSound>(services().sound).play(name, flags);
 }
