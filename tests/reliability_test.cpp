@@ -82,7 +82,7 @@ void writeRaw(const QByteArray& bytes) {
 QStringList strayFiles() {
     return QDir()
         .entryList(QDir::Files | QDir::Hidden | QDir::System)
-        .filter(QRegularExpression(QStringLiteral("^(?!Kelvo\\.dat$)")));
+        .filter(QRegularExpression(QStringLiteral("^(?!Kelvo\\.dat(\\.writers)?$)")));
 }
 
 // Runs `body` in a child process that only touches files; its exit code, or -1.
