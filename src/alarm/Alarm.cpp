@@ -172,7 +172,6 @@ void Acknowledge(PassLayout& window) {
             editor.txtDateNotify[i]->setText(NoteTable.NoteDate[i]);
             Rearm(i);
             editor.settleRow(i);
-            editor.rebaseRow(i);
         };
         if (passes(editor.ckWeekly[i])) advance(today.addDays(7));
         if (passes(editor.ckDaily[i])) advance(today.addDays(1));

@@ -117,11 +117,6 @@ void frmNotify::followFile(const Notes& before, const Notes& after) {
     }
 }
 
-void frmNotify::rebaseRow(int i) {
-    if (!isVisible()) return;
-    const Notes shown = Shown();
-    CopySlot(m_opened, i, shown, i);
-}
 
 void frmNotify::VScroll1_Change() {
     Frame1->move(Frame1->x(), -Px(VScroll1->value()));

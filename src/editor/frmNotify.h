@@ -48,8 +48,6 @@ class frmNotify : public QDialog, public NotifyLayout {
     // Another program changed the file from `before` to `after`: the rows follow, those the user
     // has changed in the open editor excepted, which meet the file's at OK.
     void followFile(const Notes& before, const Notes& after);
-    // The program set row `row` itself (an acknowledgement moved it on): not the user's change.
-    void rebaseRow(int row);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
