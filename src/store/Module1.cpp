@@ -83,9 +83,11 @@ void LoadNotes(DamageReport report) {
     // by decoding the same bytes again.
     std::optional<KnownFile>& known = KnownDataFile();
     int read = DataFileValues;
+    std::optional<Notes> previous; // the table before a reading that may be held back
     if (!readFailed && isKnown(bytes)) {
         NoteTable = known->notes;
     } else {
+        previous = NoteTable;
         read = parseDataFile(bytes, NoteTable);
         if (read == DataFileValues && !readFailed) {
             const std::optional<KnownFile> before =
@@ -111,10 +113,15 @@ void LoadNotes(DamageReport report) {
     const size_t damage = qHash(bytes);
     // A program writing the file in place shows it half written for a moment: what came with a
     // change is told and kept only when it is still there a second later.
+    // Until then the table stays as it was: half a file would fire what it half says.
     if (held && held->damage == damage) {
-        if (Now() < DamageRecheckAt()) return;
+        if (Now() < DamageRecheckAt()) {
+            if (previous) NoteTable = *previous;
+            return;
+        }
     } else if (afterChange || held) {
         held = HeldDamage{damage, Now()};
+        if (previous) NoteTable = *previous;
         return;
     }
     held.reset();
