@@ -330,6 +330,8 @@ class SimulationTest : public QObject {
              utc(2007, 3, 24, 9, 0), Zone, utc(2007, 3, 24, 8, 0), false, utc(2007, 3, 24, 14, 0)},
             {"the clock skips the time", at(2008, 3, 30, 1, 0), "03/30/08", "2:30 am",
              utc(2008, 3, 30, 1, 0), Moment, utc(2008, 3, 30, 1, 0), true, none},
+            {"due at the first second after the change", at(2008, 3, 30, 1, 0), "03/30/08",
+             "03:00:00", utc(2008, 3, 30, 1, 0), Moment, utc(2008, 3, 30, 1, 0), true, none},
             {"the clock repeats the time", at(2008, 10, 26, 1, 0), "10/26/08", "02:30:00",
              utc(2008, 10, 26, 0, 30), Moment, utc(2008, 10, 26, 0, 30), true, none},
             {"written in the repeated hour", utc(2008, 10, 26, 1, 10), "10/26/08", "02:30:00",
