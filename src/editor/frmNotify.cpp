@@ -253,12 +253,12 @@ void frmNotify::cmdOKnotify_Click() {
     for (int i = 0; i < RowCount; ++i) {
         if (!accepted(txtTimeNote[i])) {
             txtTimeNote[i]->clear();
-            MsgBox(QStringLiteral("The TIME you entered was not valid."));
+            MsgBox(tr("The TIME you entered was not valid."));
             return;
         }
         if (!accepted(txtDateNotify[i])) {
             txtDateNotify[i]->clear();
-            MsgBox(QStringLiteral("The DATE you entered was not valid."));
+            MsgBox(tr("The DATE you entered was not valid."));
             return;
         }
     }
@@ -311,14 +311,14 @@ bool frmNotify::SaveMsg(SaveBy by) {
 }
 
 QString SaveFailedWhere(const QString& path, const QString& why) {
-    return QStringLiteral("The reminders could not be saved in\r\n%1\r\n(%2).")
+    return frmNotify::tr("The reminders could not be saved in\r\n%1\r\n(%2).")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
 QString SaveFailedMessage(const QString& path, const QString& why) {
     return SaveFailedWhere(path, why) +
-           QStringLiteral("\r\nThe editor still holds them: its OK saves them once the cause "
-                          "is gone.");
+           frmNotify::tr("\r\nThe editor still holds them: its OK saves them once the cause "
+                         "is gone.");
 }
 
 void PlaceEditor() {

@@ -3,6 +3,7 @@
 #include "forms/Default.h"
 #include "forms/Twips.h"
 #include "main/CommandLine.h"
+#include "main/Language.h"
 #include "main/SingleCopy.h"
 #include "main/Startup.h"
 #include "platform/Ending.h"
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
+    // Before the first window: texts, and the direction of a right-to-left language, are
+    // read when a window is made.
+    LoadTranslations();
     // Wayland ties the window to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVON_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray

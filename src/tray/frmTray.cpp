@@ -119,7 +119,7 @@ void frmPopTray::mnuClose_Click() {
 }
 
 QStringList EndWithoutSavingChoices() {
-    return {QStringLiteral("Keep Kelvon running"), QStringLiteral("End without saving")};
+    return {frmPopTray::tr("Keep Kelvon running"), frmPopTray::tr("End without saving")};
 }
 
 void frmPopTray::EndProgram(bool mayAsk) {
@@ -133,8 +133,7 @@ void frmPopTray::EndProgram(bool mayAsk) {
         else
             editor.SaveMsg();
         if (!editor.lastSaveWorked() &&
-            MsgBoxChoose(editor.lastSaveFailure() +
-                             QStringLiteral("\r\nEnding now loses what was not saved."),
+            MsgBoxChoose(editor.lastSaveFailure() + tr("\r\nEnding now loses what was not saved."),
                          EndWithoutSavingChoices()) != 1)
             return;
     }

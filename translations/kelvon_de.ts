@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Module1</name>
+    <message>
+        <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
+FIND AND DELETE   Kelvo.dat<byte value="xd"/>
+A NEW ONE WILL BE CREATED.<byte value="xd"/>
+ITS CONTENTS WERE KEPT IN   %1</source>
+        <extracomment>%1 is the path of the damaged file&apos;s copy; Kelvo.dat is the file&apos;s name, never translated.</extracomment>
+        <translation>PROBLEM MIT DER GESPEICHERTEN DATEI.<byte value="xd"/>
+SUCHEN UND LÖSCHEN SIE   Kelvo.dat<byte value="xd"/>
+EINE NEUE WIRD ANGELEGT.<byte value="xd"/>
+IHR INHALT WURDE GESICHERT IN   %1</translation>
+    </message>
+    <message>
+        <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
+FIND AND DELETE   Kelvo.dat<byte value="xd"/>
+A NEW ONE WILL BE CREATED.<byte value="xd"/>
+ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
+        <translation>PROBLEM MIT DER GESPEICHERTEN DATEI.<byte value="xd"/>
+SUCHEN UND LÖSCHEN SIE   Kelvo.dat<byte value="xd"/>
+EINE NEUE WIRD ANGELEGT.<byte value="xd"/>
+IHR INHALT KONNTE NICHT GESICHERT WERDEN IN   %1</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A reminder and alarm clock in your notification area.</source>
+        <translation>Erinnerungen und ein Wecker in Ihrem Infobereich.</translation>
+    </message>
+    <message>
+        <source>32 reminders, kept in Kelvo.dat in the working folder.</source>
+        <translation>32 Erinnerungen, gespeichert in Kelvo.dat im Arbeitsordner.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCal</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Date picker</source>
+        <translation>Datumsauswahl</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>frmNotify</name>
+    <message>
+        <source>The TIME you entered was not valid.</source>
+        <translation>Die eingegebene UHRZEIT ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The DATE you entered was not valid.</source>
+        <translation>Das eingegebene DATUM ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved in<byte value="xd"/>
+%1<byte value="xd"/>
+(%2).</source>
+        <translation>Die Erinnerungen konnten nicht gespeichert werden in<byte value="xd"/>
+%1<byte value="xd"/>
+(%2).</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The editor still holds them: its OK saves them once the cause is gone.</source>
+        <translation><byte value="xd"/>
+Das Fenster behält sie: Sein OK speichert sie, sobald die Ursache behoben ist.</translation>
+    </message>
+    <message>
+        <source>Kelvon Reminders</source>
+        <translation>Kelvon-Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Reminder Messages</source>
+        <translation>Erinnerungstexte</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tägl.</translation>
+    </message>
+    <message>
+        <source>Wkly</source>
+        <translation>Wöch.</translation>
+    </message>
+    <message>
+        <source>Mnly</source>
+        <translation>Mtl.</translation>
+    </message>
+    <message>
+        <source>CLEAR THIS ROW</source>
+        <translation>DIESE ZEILE LEEREN</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Alert1</source>
+        <translation>Alarm1</translation>
+    </message>
+    <message>
+        <source>Alert2</source>
+        <translation>Alarm2</translation>
+    </message>
+    <message>
+        <source>Alert3</source>
+        <translation>Alarm3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Row %1 date</source>
+        <translation>Zeile %1 Datum</translation>
+    </message>
+    <message>
+        <source>Row %1 message</source>
+        <translation>Zeile %1 Text</translation>
+    </message>
+    <message>
+        <source>Row %1 time</source>
+        <translation>Zeile %1 Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Row %1 daily</source>
+        <translation>Zeile %1 täglich</translation>
+    </message>
+    <message>
+        <source>Row %1 weekly</source>
+        <translation>Zeile %1 wöchentlich</translation>
+    </message>
+    <message>
+        <source>Row %1 monthly</source>
+        <translation>Zeile %1 monatlich</translation>
+    </message>
+    <message>
+        <source>Clear row %1</source>
+        <translation>Zeile %1 leeren</translation>
+    </message>
+    <message>
+        <source>Play the %1 sound</source>
+        <extracomment>%1 is the sound&apos;s name as its option shows it: Message, Alert1, ...</extracomment>
+        <translation>Klang „%1“ abspielen</translation>
+    </message>
+    <message>
+        <source>Reminder rows</source>
+        <translation>Erinnerungszeilen</translation>
+    </message>
+</context>
+<context>
+    <name>frmPass</name>
+    <message>
+        <source>Due %1 at %2</source>
+        <translation>Fällig am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Due %1</source>
+        <translation>Fällig am %1</translation>
+    </message>
+    <message>
+        <source>Due at %1</source>
+        <translation>Fällig um %1</translation>
+    </message>
+    <message>
+        <source>Kelvon reminder</source>
+        <translation>Kelvon-Erinnerung</translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation>&amp;Einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kelvon clock</source>
+        <translation>Kelvon-Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>frmPopTray</name>
+    <message>
+        <source>Keep Kelvon running</source>
+        <translation>Kelvon weiterlaufen lassen</translation>
+    </message>
+    <message>
+        <source>End without saving</source>
+        <translation>Ohne Speichern beenden</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Ending now loses what was not saved.</source>
+        <translation><byte value="xd"/>
+Wer jetzt beendet, verliert alles nicht Gespeicherte.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Kelvon</source>
+        <translation>&amp;Kelvon</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Wecker stellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmTime</name>
+    <message>
+        <source>&amp;NOW</source>
+        <translation>&amp;JETZT</translation>
+    </message>
+    <message>
+        <source>&amp;Accept</source>
+        <translation>&amp;Setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;bbruch</translation>
+    </message>
+    <message>
+        <source>Time picker</source>
+        <translation>Zeitauswahl</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>frmTray</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+</context>
+</TS>
