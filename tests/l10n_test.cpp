@@ -300,6 +300,37 @@ class L10nTest : public QObject {
                  QStringLiteral("Die eingegebene UHRZEIT ist ungültig."));
     }
 
+    // A help file in the user's language is shown where one is installed; English otherwise.
+    void helpInTheUsersLanguageWhereInstalled() {
+        const QString folder = QDir::current().filePath(QStringLiteral("help"));
+        for (const char* language : {"de", "pt_BR", "ja"})
+            QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + QLatin1String(language)));
+        for (const char* file : {"de/KELVON.HLP", "pt_BR/KELVON.HLP"}) {
+            QFile help(folder + QLatin1Char('/') + QLatin1String(file));
+            QVERIFY(help.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/ja/KELVON.HLP"))); // not a file
+        const QString english = HelpFilePath();
+        const QString german = QDir::toNativeSeparators(folder + QStringLiteral("/de/KELVON.HLP"));
+        struct Row {
+            QStringList languages;
+            QString shown;
+        };
+        const Row rows[] = {
+            {{QStringLiteral("de-DE")}, german},
+            {{QStringLiteral("de-AT"), QStringLiteral("de")}, german},
+            {{QStringLiteral("fr-FR"), QStringLiteral("de-DE")}, german},
+            {{QStringLiteral("pt-BR")},
+             QDir::toNativeSeparators(folder + QStringLiteral("/pt_BR/KELVON.HLP"))},
+            {{QStringLiteral("en-US"), QStringLiteral("de-DE")}, english},
+            {{QStringLiteral("ja-JP")}, english},
+            {{QStringLiteral("fr-FR")}, english},
+            {{}, english},
+        };
+        for (const Row& r : rows)
+            QCOMPARE(TranslatedHelpFile(english, r.languages, folder), r.shown);
+    }
+
     // The file a start writes is the same, byte for byte, whatever the language.
     void dataFileTheSameInEveryLanguage() {
         QByteArray english;
