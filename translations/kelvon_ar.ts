@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>جرّب «kelvon --help» لمزيد من المعلومات.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: تذكيرات ومنبّه في منطقة الإشعارات.
+
+يحفظ Kelvon تذكيراته الاثنين والثلاثين وصوت التنبيه المختار في Kelvo.dat في المجلد
+الذي يبدأ فيه، ويعرض كل تذكير في موعده في نافذة ساعة تبقى فوق النوافذ الأخرى.
+يبدؤه kelvon-launch في مجلد البيانات ${XDG_DATA_HOME:-~/.local/share}/kelvon؛
+والتشغيل الثاني في المجلد نفسه يعرض نافذة ساعة النسخة العاملة.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>وسيط غير متوقع «%1»</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>لا توجد جلسة سطح مكتب لعرض نوافذه (DISPLAY وWAYLAND_DISPLAY غير مضبوطين)؛ شغّله داخل جلسة، أو سمِّ منصة Qt في QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>هذا مجلد</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>الإذن مرفوض</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>لم يُعثر على ملف المساعدة %1؛ هذه النسخة المدمجة في Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>ملف المساعدة %1 ليس ملفًا لا يتجاوز 1 م.ب؛ هذه النسخة المدمجة في Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>مساعدة Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +85,33 @@ ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>الأصوات صامتة، لم يُعثر على وحدة الصوت (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>برنامج آخر كان يكتب</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>غير مدعوم هنا</translation>
     </message>
 </context>
 <context>
@@ -272,6 +353,10 @@ Ending now loses what was not saved.</source>
         <source>&amp;Exit</source>
         <translation>&amp;خروج</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>إنهاء دون حفظ: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +390,10 @@ Ending now loses what was not saved.</source>
     <message>
         <source>Set</source>
         <translation>ضبط</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>لا توجد منطقة إشعارات؛ تُعرض نافذة الساعة بدلًا منها، وإغلاقها يُنهي Kelvon</translation>
     </message>
 </context>
 </TS>

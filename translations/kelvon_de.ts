@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>„kelvon --help“ zeigt mehr Informationen.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: Erinnerungen und ein Wecker im Infobereich.
+
+Kelvon speichert seine 32 Erinnerungen und den gewählten Alarmklang in Kelvo.dat im
+Ordner, in dem es gestartet wird, und zeigt jede Erinnerung zu ihrer Zeit in einem
+Uhrfenster, das über allen anderen bleibt. kelvon-launch startet es im Datenordner
+${XDG_DATA_HOME:-~/.local/share}/kelvon; ein zweiter Start im selben Ordner zeigt das
+Uhrfenster des laufenden Kelvon.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>keine Desktop-Sitzung für seine Fenster (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); starten Sie es in einer oder nennen Sie Qts Plattform in QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden; dies ist die in Kelvon eingebaute Fassung.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Die Hilfedatei %1 ist keine Datei von höchstens 1 MiB; dies ist die in Kelvon eingebaute Fassung.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Kelvon-Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ IHR INHALT KONNTE NICHT GESICHERT WERDEN IN   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>Klänge bleiben stumm, das Klangmodul wurde nicht gefunden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>ein anderes Programm schrieb gerade</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>hier nicht unterstützt</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Wer jetzt beendet, verliert alles nicht Gespeicherte.</translation>
         <source>&amp;Exit</source>
         <translation>B&amp;eenden</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>Ende ohne Speichern: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Wer jetzt beendet, verliert alles nicht Gespeicherte.</translation>
     <message>
         <source>Set</source>
         <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>kein Infobereich; stattdessen wird das Uhrfenster gezeigt, und sein Schließen beendet Kelvon</translation>
     </message>
 </context>
 </TS>

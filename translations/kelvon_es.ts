@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Pruebe «kelvon --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: recordatorios y un despertador en el área de notificación.
+
+Kelvon guarda sus 32 recordatorios y el sonido de alerta elegido en Kelvo.dat, en la
+carpeta donde se inicia, y muestra cada recordatorio a su hora en una ventana de reloj
+que queda por encima de las demás. kelvon-launch lo inicia en la carpeta de datos,
+${XDG_DATA_HOME:-~/.local/share}/kelvon; un segundo inicio en la misma carpeta muestra
+el reloj de la copia que ya está en marcha.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>no hay sesión de escritorio donde mostrar sus ventanas (DISPLAY y WAYLAND_DISPLAY no están definidas); inícielo en una o indique la plataforma de Qt en QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>No se encontró el archivo de ayuda %1; esta es la copia incluida en Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>El archivo de ayuda %1 no es un archivo de 1 MiB como máximo; esta es la copia incluida en Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Ayuda de Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ NO SE PUDO CONSERVAR SU CONTENIDO EN   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>los sonidos quedan en silencio, no se encontró el módulo de sonido (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>otro programa estaba escribiendo</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>no disponible aquí</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Si sale ahora, se perderá lo que no se guardó.</translation>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>se sale sin guardar: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Si sale ahora, se perderá lo que no se guardó.</translation>
     <message>
         <source>Set</source>
         <translation>Programar</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>no hay área de notificación; se muestra la ventana del reloj, y cerrarla termina Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Essayez « kelvon --help » pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon : des rappels et un réveil dans la zone de notification.
+
+Kelvon garde ses 32 rappels et le son d’alerte choisi dans Kelvo.dat, dans le dossier
+où il est lancé, et affiche chaque rappel à son heure dans une horloge qui reste au
+premier plan. kelvon-launch le lance dans le dossier de données,
+${XDG_DATA_HOME:-~/.local/share}/kelvon ; un second lancement dans le même dossier
+affiche l’horloge de la copie déjà en cours.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>aucune session de bureau où afficher ses fenêtres (DISPLAY et WAYLAND_DISPLAY ne sont pas définies) ; lancez-le dans une session, ou nommez la plateforme de Qt dans QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Le fichier d’aide %1 est introuvable ; voici la copie intégrée à Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Le fichier d’aide %1 n’est pas un fichier d’au plus 1 Mio ; voici la copie intégrée à Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Aide de Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ SON CONTENU N’A PAS PU ÊTRE CONSERVÉ DANS   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>les sons restent muets, le module de son est introuvable (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>un autre programme était en train d’écrire</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>non pris en charge ici</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Quitter maintenant perd ce qui n’a pas été enregistré.</translation>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>fin sans enregistrer : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Quitter maintenant perd ce qui n’a pas été enregistré.</translation>
     <message>
         <source>Set</source>
         <translation>Régler</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>pas de zone de notification ; l’horloge est affichée à la place, et la fermer quitte Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Usare «kelvon --help» per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: promemoria e sveglia nell’area di notifica.
+
+Kelvon conserva i suoi 32 promemoria e il suono d’avviso scelto in Kelvo.dat, nella
+cartella in cui viene avviato, e mostra ogni promemoria alla sua ora in una finestra
+orologio che resta in primo piano. kelvon-launch lo avvia nella cartella dei dati,
+${XDG_DATA_HOME:-~/.local/share}/kelvon; un secondo avvio nella stessa cartella mostra
+l’orologio della copia già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>nessuna sessione desktop in cui mostrare le finestre (DISPLAY e WAYLAND_DISPLAY non sono impostate); avviarlo in una sessione o indicare la piattaforma di Qt in QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file regolare</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Il file della guida %1 non è stato trovato; questa è la copia inclusa in Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Il file della guida %1 non è un file di al massimo 1 MiB; questa è la copia inclusa in Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Guida di Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ IMPOSSIBILE CONSERVARE IL SUO CONTENUTO IN   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>i suoni restano muti, il modulo audio non è stato trovato (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file regolare</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>un altro programma stava scrivendo</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>non supportato qui</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Uscendo ora si perde ciò che non è stato salvato.</translation>
         <source>&amp;Exit</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>uscita senza salvare: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Uscendo ora si perde ciò che non è stato salvato.</translation>
     <message>
         <source>Set</source>
         <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>nessuna area di notifica; viene mostrato l’orologio, e chiuderlo termina Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>詳しくは「kelvon --help」を実行してください。</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: 通知領域に常駐するリマインダーと目覚まし時計。
+
+Kelvon は 32 件のリマインダーと選んだアラート音を、起動したフォルダーの Kelvo.dat に
+保存し、各リマインダーを時刻になると最前面の時計ウィンドウに表示します。
+kelvon-launch はデータフォルダー ${XDG_DATA_HOME:-~/.local/share}/kelvon で起動します。
+同じフォルダーでもう一度起動すると、実行中のものの時計ウィンドウを表示します。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数「%1」</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>ウィンドウを表示するデスクトップセッションがありません (DISPLAY と WAYLAND_DISPLAY が未設定です)。セッション内で起動するか、QT_QPA_PLATFORM に Qt のプラットフォームを指定してください</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>ヘルプファイル %1 が見つかりません。Kelvon に組み込まれたものを表示しています。</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>ヘルプファイル %1 は 1 MiB 以下のファイルではありません。Kelvon に組み込まれたものを表示しています。</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Kelvon ヘルプ</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +85,33 @@ ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>サウンドモジュールが見つからないため、音は鳴りません (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>別のプログラムが書き込み中でした</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>この環境では使えません</translation>
     </message>
 </context>
 <context>
@@ -272,6 +353,10 @@ Ending now loses what was not saved.</source>
         <source>&amp;Exit</source>
         <translation>終了(&amp;X)</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>保存せずに終了します: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +390,10 @@ Ending now loses what was not saved.</source>
     <message>
         <source>Set</source>
         <translation>設定</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>通知領域がありません。代わりに時計ウィンドウを表示します。閉じると Kelvon は終了します</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Probeer ‘kelvon --help’ voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: herinneringen en een wekker in het systeemvak.
+
+Kelvon bewaart zijn 32 herinneringen en het gekozen alarmgeluid in Kelvo.dat, in de map
+waarin het wordt gestart, en toont elke herinnering op haar tijd in een klokvenster dat
+boven andere vensters blijft. kelvon-launch start het in de gegevensmap,
+${XDG_DATA_HOME:-~/.local/share}/kelvon; een tweede start in dezelfde map toont het
+klokvenster van de kopie die al draait.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument ‘%1’</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>geen bureaubladsessie om de vensters in te tonen (DISPLAY en WAYLAND_DISPLAY zijn niet ingesteld); start het in een sessie, of noem het Qt-platform in QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is een map</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Toegang geweigerd</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Het helpbestand %1 is niet gevonden; dit is de in Kelvon ingebouwde kopie.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Het helpbestand %1 is geen bestand van hoogstens 1 MiB; dit is de in Kelvon ingebouwde kopie.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Kelvon-help</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ DE INHOUD KON NIET WORDEN BEWAARD IN   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>geluiden blijven stil, de geluidsmodule is niet gevonden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>een ander programma was aan het schrijven</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>hier niet ondersteund</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Nu afsluiten betekent dat wat niet is opgeslagen verloren gaat.</translation>
         <source>&amp;Exit</source>
         <translation>&amp;Afsluiten</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>afsluiten zonder opslaan: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Nu afsluiten betekent dat wat niet is opgeslagen verloren gaat.</translation>
     <message>
         <source>Set</source>
         <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>geen systeemvak; in plaats daarvan wordt het klokvenster getoond, en het sluiten ervan beëindigt Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Więcej informacji: „kelvon --help”.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: przypomnienia i budzik w obszarze powiadomień.
+
+Kelvon przechowuje 32 przypomnienia i wybrany dźwięk alarmu w pliku Kelvo.dat w folderze,
+w którym został uruchomiony, i pokazuje każde przypomnienie o czasie w oknie zegara,
+które pozostaje na wierzchu. kelvon-launch uruchamia go w folderze danych
+${XDG_DATA_HOME:-~/.local/share}/kelvon; drugie uruchomienie w tym samym folderze pokazuje
+okno zegara działającej kopii.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument „%1”</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>brak sesji pulpitu, w której można pokazać okna (DISPLAY i WAYLAND_DISPLAY nie są ustawione); uruchom go w sesji albo podaj platformę Qt w QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak uprawnień</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Nie znaleziono pliku pomocy %1; to jest kopia wbudowana w Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Plik pomocy %1 nie jest plikiem o rozmiarze najwyżej 1 MiB; to jest kopia wbudowana w Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Pomoc programu Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ NIE UDAŁO SIĘ ZACHOWAĆ JEGO ZAWARTOŚCI W   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>dźwięki pozostają wyciszone, nie znaleziono modułu dźwięku (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>inny program właśnie zapisywał</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>tutaj nieobsługiwane</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Zakończenie teraz oznacza utratę tego, czego nie zapisano.</translation>
         <source>&amp;Exit</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>zakończenie bez zapisywania: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Zakończenie teraz oznacza utratę tego, czego nie zapisano.</translation>
     <message>
         <source>Set</source>
         <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>brak obszaru powiadomień; zamiast tego pokazano okno zegara, a jego zamknięcie kończy Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Tente “kelvon --help” para mais informações.</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: lembretes e um despertador na área de notificação.
+
+O Kelvon guarda seus 32 lembretes e o som de alerta escolhido em Kelvo.dat, na pasta
+em que é iniciado, e mostra cada lembrete na hora certa numa janela de relógio que
+fica por cima das outras. O kelvon-launch o inicia na pasta de dados,
+${XDG_DATA_HOME:-~/.local/share}/kelvon; uma segunda execução na mesma pasta mostra o
+relógio da cópia que já está rodando.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>nenhuma sessão de desktop para mostrar suas janelas (DISPLAY e WAYLAND_DISPLAY não estão definidas); inicie-o em uma, ou informe a plataforma do Qt em QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>É uma pasta</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>O arquivo de ajuda %1 não foi encontrado; esta é a cópia embutida no Kelvon.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>O arquivo de ajuda %1 não é um arquivo de no máximo 1 MiB; esta é a cópia embutida no Kelvon.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Ajuda do Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +86,33 @@ NÃO FOI POSSÍVEL GUARDAR SEU CONTEÚDO EM   %1</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>os sons ficam mudos, o módulo de som não foi encontrado (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>outro programa estava gravando</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>sem suporte aqui</translation>
     </message>
 </context>
 <context>
@@ -272,6 +354,10 @@ Sair agora perde o que não foi salvo.</translation>
         <source>&amp;Exit</source>
         <translation>Sa&amp;ir</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>saindo sem salvar: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +391,10 @@ Sair agora perde o que não foi salvo.</translation>
     <message>
         <source>Set</source>
         <translation>Definir</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>sem área de notificação; a janela do relógio é mostrada no lugar, e fechá-la encerra o Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Подробнее: «kelvon --help».</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: напоминания и будильник в области уведомлений.
+
+Kelvon хранит свои 32 напоминания и выбранный звук сигнала в Kelvo.dat в папке, где он
+запущен, и показывает каждое напоминание в срок в окне часов поверх других окон.
+kelvon-launch запускает его в папке данных ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+повторный запуск в той же папке показывает окно часов уже работающей копии.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неожиданный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>нет сеанса рабочего стола для показа окон (DISPLAY и WAYLAND_DISPLAY не заданы); запустите его в сеансе или укажите платформу Qt в QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>Это папка</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Файл справки %1 не найден; показана встроенная в Kelvon копия.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Файл справки %1 не является файлом размером не более 1 МиБ; показана встроенная в Kelvon копия.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Справка Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +85,33 @@ ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>звуки отключены, модуль звука не найден (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>другая программа вела запись</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>здесь не поддерживается</translation>
     </message>
 </context>
 <context>
@@ -272,6 +353,10 @@ Ending now loses what was not saved.</source>
         <source>&amp;Exit</source>
         <translation>&amp;Выход</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>выход без сохранения: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +390,10 @@ Ending now loses what was not saved.</source>
     <message>
         <source>Set</source>
         <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>нет области уведомлений; вместо неё показано окно часов, и его закрытие завершает Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>Докладніше: «kelvon --help».</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon: нагадування і будильник в області сповіщень.
+
+Kelvon зберігає свої 32 нагадування і вибраний звук сигналу в Kelvo.dat у теці, де його
+запущено, і показує кожне нагадування вчасно у вікні годинника поверх інших вікон.
+kelvon-launch запускає його в теці даних ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+повторний запуск у тій самій теці показує вікно годинника вже запущеної копії.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неочікуваний аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>немає сеансу стільниці для показу вікон (DISPLAY і WAYLAND_DISPLAY не задано); запустіть його в сеансі або вкажіть платформу Qt у QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>Це тека</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Доступ заборонено</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>Файл довідки %1 не знайдено; показано вбудовану в Kelvon копію.</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>Файл довідки %1 не є файлом розміром не більше 1 МіБ; показано вбудовану в Kelvon копію.</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Довідка Kelvon</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +85,33 @@ ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>звуки вимкнено, модуль звуку не знайдено (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 не є звичайним файлом</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>інша програма саме записувала</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>тут не підтримується</translation>
     </message>
 </context>
 <context>
@@ -272,6 +353,10 @@ Ending now loses what was not saved.</source>
         <source>&amp;Exit</source>
         <translation>В&amp;ихід</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>вихід без збереження: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +390,10 @@ Ending now loses what was not saved.</source>
     <message>
         <source>Set</source>
         <translation>Налаштувати</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>немає області сповіщень; натомість показано вікно годинника, і його закриття завершує Kelvon</translation>
     </message>
 </context>
 </TS>

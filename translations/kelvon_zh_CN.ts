@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kelvon --help&apos; for more information.</source>
+        <translation>使用“kelvon --help”查看更多信息。</translation>
+    </message>
+    <message>
+        <source>Kelvon: reminders and an alarm clock in the notification area.
+
+Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it
+is started in, and shows each reminder at its time in a clock window that stays on
+top. kelvon-launch starts it in the data folder, ${XDG_DATA_HOME:-~/.local/share}/kelvon;
+a second start in the same folder shows the running copy&apos;s clock window.</source>
+        <translation>Kelvon：通知区域中的提醒和闹钟。
+
+Kelvon 把 32 条提醒和所选的提示音保存在启动时所在文件夹的 Kelvo.dat 中，
+并在每条提醒到时，在一个置顶的时钟窗口中显示它。kelvon-launch 在数据文件夹
+${XDG_DATA_HOME:-~/.local/share}/kelvon 中启动它；在同一文件夹中再次启动会显示
+正在运行的那份的时钟窗口。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>意外的参数“%1”</translation>
+    </message>
+    <message>
+        <source>no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY are unset); start it in one, or name Qt&apos;s platform in QT_QPA_PLATFORM</source>
+        <translation>没有可显示窗口的桌面会话（未设置 DISPLAY 和 WAYLAND_DISPLAY）；请在桌面会话中启动，或在 QT_QPA_PLATFORM 中指定 Qt 平台</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个文件夹</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help file %1 was not found; this is the copy built into Kelvon.</source>
+        <translation>找不到帮助文件 %1；这是 Kelvon 内置的副本。</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not a file of at most 1 MiB; this is the copy built into Kelvon.</source>
+        <translation>帮助文件 %1 不是不超过 1 MiB 的文件；这是 Kelvon 内置的副本。</translation>
+    </message>
+    <message>
+        <source>Kelvon Help</source>
+        <translation>Kelvon 帮助</translation>
+    </message>
+</context>
+<context>
     <name>Module1</name>
     <message>
         <source>PROBLEM WITH SAVED FILE.<byte value="xd"/>
@@ -26,11 +85,33 @@ ITS CONTENTS COULD NOT BE KEPT IN   %1</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>sounds stay silent, the sound module was not found (%1)</source>
+        <translation>声音保持静音，找不到声音模块（%1）</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>another writer kept it</source>
+        <translation>另一个程序正在写入</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>此处不支持</translation>
     </message>
 </context>
 <context>
@@ -272,6 +353,10 @@ Ending now loses what was not saved.</source>
         <source>&amp;Exit</source>
         <translation>退出(&amp;X)</translation>
     </message>
+    <message>
+        <source>ending without saving: %1</source>
+        <translation>未保存即退出：%1</translation>
+    </message>
 </context>
 <context>
     <name>frmTime</name>
@@ -305,6 +390,10 @@ Ending now loses what was not saved.</source>
     <message>
         <source>Set</source>
         <translation>设置</translation>
+    </message>
+    <message>
+        <source>no notification area; showing the clock window instead, and closing it ends Kelvon</source>
+        <translation>没有通知区域；改为显示时钟窗口，关闭它即退出 Kelvon</translation>
     </message>
 </context>
 </TS>

@@ -34,9 +34,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
 
     if (!platform::ChooseWindowSystem(argc, argv)) {
-        std::fputs("kelvon: no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY "
-                   "are unset); start it in one, or name Qt's platform in QT_QPA_PLATFORM\n",
-                   stderr);
+        // Said in the user's language, for which an application object is needed here.
+        const QCoreApplication speaking(argc, argv);
+        LoadTranslations();
+        std::fprintf(stderr, "kelvon: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "CommandLine", "no desktop session to show its windows in (DISPLAY and "
+                                        "WAYLAND_DISPLAY are unset); start it in one, or name "
+                                        "Qt's platform in QT_QPA_PLATFORM")));
         return 1;
     }
     QApplication app(argc, argv);
