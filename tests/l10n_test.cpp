@@ -353,7 +353,7 @@ class L10nTest : public QObject {
             QVERIFY2(bytes == english, qPrintable(language));
             restart();
         }
-        QVERIFY(english.startsWith("\"THIS IS A SELF UPDATING FILE AND WILL CRASH IF TAMPERED"));
+        QVERIFY(english.contains("\"New year\"")); // a file was written
     }
 };
 

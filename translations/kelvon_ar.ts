@@ -273,6 +273,12 @@ The editor still holds them: its OK saves them once the cause is gone.</source>
         <source>Reminder rows</source>
         <translation>صفوف التذكيرات</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>بينما كانت النافذة مفتوحة، غيّر برنامج آخر تذكيرات غيّرتها أنت أيضًا. حُفظت تذكيراتك؛ ولم يتبقَّ صف فارغ لهذه، فلم تُحفظ:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

@@ -274,6 +274,12 @@ Das Fenster behält sie: Sein OK speichert sie, sobald die Ursache behoben ist.<
         <source>Reminder rows</source>
         <translation>Erinnerungszeilen</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Während das Fenster offen war, hat ein anderes Programm Erinnerungen geändert, die Sie auch geändert haben. Ihre sind gespeichert; für diese war keine Zeile frei, sie wurden nicht übernommen:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

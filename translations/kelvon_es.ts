@@ -274,6 +274,12 @@ La ventana los conserva: su Aceptar los guardará cuando se resuelva la causa.</
         <source>Reminder rows</source>
         <translation>Filas de recordatorios</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Mientras la ventana estaba abierta, otro programa cambió recordatorios que usted también cambió. Los suyos están guardados; no quedaba ninguna fila libre para estos, que no se conservaron:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

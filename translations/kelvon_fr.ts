@@ -274,6 +274,12 @@ La fenêtre les garde&#xa0;: son OK les enregistre dès que la cause a disparu.<
         <source>Reminder rows</source>
         <translation>Lignes des rappels</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Pendant que la fenêtre était ouverte, un autre programme a modifié des rappels que vous avez modifiés aussi. Les vôtres sont enregistrés&#xa0;; aucune ligne n’était libre pour ceux-ci, qui n’ont pas été gardés&#xa0;:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

@@ -274,6 +274,12 @@ La finestra li conserva: il suo OK li salva appena la causa è risolta.</transla
         <source>Reminder rows</source>
         <translation>Righe dei promemoria</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Mentre la finestra era aperta, un altro programma ha modificato promemoria che anche lei ha modificato. I suoi sono salvati; non c’era una riga libera per questi, che non sono stati conservati:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

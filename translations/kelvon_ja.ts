@@ -273,6 +273,12 @@ The editor still holds them: its OK saves them once the cause is gone.</source>
         <source>Reminder rows</source>
         <translation>リマインダーの行</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>ウィンドウを開いている間に、あなたも変更したリマインダーを別のプログラムが変更しました。あなたの変更は保存されました。次のものは空いている行がなく、保存されませんでした:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

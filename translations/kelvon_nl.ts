@@ -274,6 +274,12 @@ Het venster bewaart ze: OK slaat ze op zodra de oorzaak is verholpen.</translati
         <source>Reminder rows</source>
         <translation>Herinneringsregels</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Terwijl het venster openstond, heeft een ander programma herinneringen gewijzigd die u ook hebt gewijzigd. De uwe zijn opgeslagen; voor deze was geen regel vrij, ze zijn niet bewaard:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

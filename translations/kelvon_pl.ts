@@ -274,6 +274,12 @@ Okno nadal je przechowuje: jego OK zapisze je, gdy przyczyna zniknie.</translati
         <source>Reminder rows</source>
         <translation>Wiersze przypomnień</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Gdy okno było otwarte, inny program zmienił przypomnienia, które Ty też zmieniłeś. Twoje zostały zapisane; dla tych nie było wolnego wiersza i nie zostały zachowane:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

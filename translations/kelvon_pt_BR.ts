@@ -274,6 +274,12 @@ A janela continua com eles: o OK dela os salva assim que a causa for resolvida.<
         <source>Reminder rows</source>
         <translation>Linhas dos lembretes</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Enquanto a janela estava aberta, outro programa alterou lembretes que você também alterou. Os seus foram salvos; não havia linha livre para estes, que não foram mantidos:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

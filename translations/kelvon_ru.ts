@@ -273,6 +273,12 @@ The editor still holds them: its OK saves them once the cause is gone.</source>
         <source>Reminder rows</source>
         <translation>Строки напоминаний</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Пока окно было открыто, другая программа изменила напоминания, которые изменили и вы. Ваши сохранены; для этих не нашлось свободной строки, и они не сохранены:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

@@ -273,6 +273,12 @@ The editor still holds them: its OK saves them once the cause is gone.</source>
         <source>Reminder rows</source>
         <translation>Рядки нагадувань</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>Поки вікно було відкрите, інша програма змінила нагадування, які змінили й ви. Ваші збережено; для цих не знайшлося вільного рядка, і їх не збережено:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

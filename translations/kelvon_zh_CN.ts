@@ -273,6 +273,12 @@ The editor still holds them: its OK saves them once the cause is gone.</source>
         <source>Reminder rows</source>
         <translation>提醒行</translation>
     </message>
+    <message>
+        <source>While the editor was open another program changed reminders that you changed too. Yours are saved; no row was free for these, which were not kept:<byte value="xd"/>
+</source>
+        <translation>窗口打开期间，另一个程序更改了您也更改过的提醒。您的更改已保存；以下提醒没有空行可放，未能保留：<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmPass</name>

@@ -117,7 +117,6 @@ void frmNotify::followFile(const Notes& before, const Notes& after) {
     }
 }
 
-
 void frmNotify::VScroll1_Change() {
     Frame1->move(Frame1->x(), -Px(VScroll1->value()));
 }
@@ -424,9 +423,9 @@ bool frmNotify::SaveMsg(SaveBy by) {
         if (saved) m_opened = written;
     }
     if (!lost.isEmpty())
-        MsgBox(QStringLiteral("While the editor was open another program changed reminders that "
-                              "you changed too. Yours are saved; no row was free for these, "
-                              "which were not kept:\r\n") +
+        MsgBox(tr("While the editor was open another program changed reminders that "
+                  "you changed too. Yours are saved; no row was free for these, "
+                  "which were not kept:\r\n") +
                lost.join(QStringLiteral("\r\n")));
     if (saved) {
         m_saveFailureTold = false;
