@@ -14,7 +14,7 @@ source "$HERE/desktop_test.sh"
 KELVON=$(readlink -f "${1:-$REPO/build/kelvon}")
 LANGUAGE_SHOWN=${3:-}
 SUFFIX=${LANGUAGE_SHOWN:+-$LANGUAGE_SHOWN}
-if [[ -n $LANGUAGE_SHOWN ]]; then export LANGUAGE=$LANGUAGE_SHOWN; else unset LANGUAGE; fi
+export LANGUAGE=${LANGUAGE_SHOWN:-en}
 OUT=$(mkdir -p "${2:-$REPO/docs}" && cd "${2:-$REPO/docs}" && pwd)
 [[ -x $KELVON ]] || { echo "no kelvon at $KELVON" >&2; exit 2; }
 for tool in Xvfb openbox trayer xdotool wmctrl xwininfo xprop import convert; do
