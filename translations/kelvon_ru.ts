@@ -376,7 +376,7 @@ Ending now loses what was not saved.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>О&amp;тмена</translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Time picker</source>
