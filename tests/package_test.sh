@@ -72,7 +72,8 @@ for f in usr/bin/kelvon usr/bin/kelvon-launch usr/share/kelvon/KELVON.HLP \
     usr/share/kelvon/sounds/Alert.wav usr/share/kelvon/sounds/Keytry.wav \
     usr/share/kelvon/sounds/Keyhaw.wav usr/lib/kelvon/libkelvon_sound.so \
     usr/share/man/man1/kelvon.1.gz usr/share/man/man1/kelvon-launch.1.gz \
-    usr/share/doc/kelvon/copyright usr/share/doc/kelvon/changelog.Debian.gz; do
+    usr/share/doc/kelvon/copyright usr/share/doc/kelvon/changelog.Debian.gz \
+    usr/share/kelvon/translations/kelvon_{de,fr,es,it,pt_BR,nl,pl,ru,uk,zh_CN,ja,ar}.qm; do
     check "installs /$f" test -s "$root/$f"
 done
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
@@ -81,7 +82,12 @@ check "the metainfo's release is the project's version" \
 check "the metainfo's launchable is the desktop entry" appstreamcli validate-tree --no-net "$root"
 for entry in "usr/share/applications/$id.desktop" usr/share/kelvon/kelvon-autostart.desktop; do
     check "/$entry is valid" desktop-file-validate "$root/$entry"
+    check "/$entry is translated" grep -qx 'Comment\[ja\]=.*リマインダー.*' "$root/$entry"
 done
+check "the metainfo's summary is translated" \
+    grep -q '<summary xml:lang="de">Erinnerungen' "$root/usr/share/metainfo/$id.metainfo.xml"
+check "the unpacked Kelvon finds its translations beside itself" \
+    bash -c "LANGUAGE=de '$root/usr/bin/kelvon' --help | grep -q '^Kelvon: Erinnerungen und ein Wecker'"
 for f in usr/bin/kelvon usr/lib/kelvon/libkelvon_sound.so; do
     check "/$f carries no debug information" bash -c "! readelf -S '$root/$f' | grep -q '\.debug_'"
     # No folder of the build tree is compiled in: any local user could plant a library there.

@@ -36,6 +36,8 @@ class ProcessTest : public QObject {
         kelvon.setWorkingDirectory(dir);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // English, whatever the machine's language, unless a case asks for another.
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         // Qt's own warning about a missing runtime folder would count as a line of ours.
         static QTemporaryDir runtime;
         QFile::setPermissions(runtime.path(),
@@ -114,6 +116,38 @@ class ProcessTest : public QObject {
              2,
              {},
              QStringLiteral("kelvon: unexpected argument 'notes.txt'\n") + hint},
+            // In the user's language, Qt's own texts too; English where it comes first.
+            {{QStringLiteral("--help")},
+             0,
+             QStringLiteral("Kelvon: Erinnerungen und ein Wecker im Infobereich."),
+             {},
+             {{QStringLiteral("LANGUAGE"), QStringLiteral("de_AT:fr")}}},
+            {{QStringLiteral("--help")},
+             0,
+             QStringLiteral("Usage: kelvon [options]\nKelvon: reminders"),
+             {},
+             {{QStringLiteral("LANGUAGE"), QStringLiteral("en_GB:de")}}},
+            {{QStringLiteral("--bogus")},
+             2,
+             {},
+             QStringLiteral("kelvon: 'bogus' は未知のオプションです。\n詳しくは「kelvon "
+                            "--help」を実行してください。\n"),
+             {{QStringLiteral("LANGUAGE"), QStringLiteral("ja")}}},
+            {{QStringLiteral("notes.txt")},
+             2,
+             {},
+             QStringLiteral("kelvon: وسيط غير متوقع «notes.txt»\nجرّب «kelvon --help» لمزيد من "
+                            "المعلومات.\n"),
+             {{QStringLiteral("LANGUAGE"), QStringLiteral("ar")}}},
+            {{},
+             1,
+             {},
+             QStringLiteral("lancez-le dans une session, ou nommez la plateforme de Qt dans "
+                            "QT_QPA_PLATFORM\n"),
+             {{QStringLiteral("LANGUAGE"), QStringLiteral("fr")},
+              {QStringLiteral("QT_QPA_PLATFORM"), {}},
+              {QStringLiteral("DISPLAY"), {}},
+              {QStringLiteral("WAYLAND_DISPLAY"), {}}}},
         };
         for (const Case& c : cases) {
             QTemporaryDir dir;
@@ -328,6 +362,8 @@ class ProcessTest : public QObject {
         kelvon.setWorkingDirectory(dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // English, whatever the machine's language, unless a case asks for another.
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         kelvon.setProcessEnvironment(env);
         kelvon.start(QStringLiteral(KELVON_BINARY), {});
         QVERIFY(kelvon.waitForStarted());

@@ -10,6 +10,7 @@
 #include "store/NoteTable.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,13 +110,16 @@ QDateTime refreshNow() {
 
 // What a screen reader says of an alert window: the message, then when it was due.
 QString alertDescription(int slot) {
-    QString due;
-    if (!NoteTable.NoteDate[slot].isEmpty()) due += QLatin1Char(' ') + NoteTable.NoteDate[slot];
-    if (!NoteTable.NoteTime[slot].isEmpty())
-        due += QStringLiteral(" at ") + NoteTable.NoteTime[slot];
+    const QString& date = NoteTable.NoteDate[slot];
+    const QString& time = NoteTable.NoteTime[slot];
     QStringList lines;
     if (!NoteTable.NoteMessage[slot].isEmpty()) lines << NoteTable.NoteMessage[slot];
-    if (!due.isEmpty()) lines << QStringLiteral("Due") + due;
+    if (!date.isEmpty() && !time.isEmpty())
+        lines << QCoreApplication::translate("frmPass", "Due %1 at %2").arg(date, time);
+    else if (!date.isEmpty())
+        lines << QCoreApplication::translate("frmPass", "Due %1").arg(date);
+    else if (!time.isEmpty())
+        lines << QCoreApplication::translate("frmPass", "Due at %1").arg(time);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -123,7 +127,7 @@ QString alertDescription(int slot) {
 // window: it is named and described for them, and the firing is announced to them.
 void announceFiring(QDialog* window, int slot) {
     const QString description = alertDescription(slot);
-    window->setAccessibleName(QStringLiteral("Kelvon reminder"));
+    window->setAccessibleName(QCoreApplication::translate("frmPass", "Kelvon reminder"));
     window->setAccessibleDescription(description);
     AnnounceAlert(window, description);
 }

@@ -11,8 +11,8 @@ frmAbout::frmAbout() {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(AppTitle));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(AppVersion::Major)
                             .arg(AppVersion::Minor)
                             .arg(AppVersion::Revision));

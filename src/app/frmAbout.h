@@ -13,6 +13,9 @@ struct AppVersion {
 inline const QString AppTitle = QStringLiteral("Kelvon");
 
 class frmAbout : public QDialog, public AboutLayout {
+    // One context for the window and its layout.
+    Q_DECLARE_TR_FUNCTIONS(frmAbout)
+
   public:
     frmAbout();
     Q_DISABLE_COPY_MOVE(frmAbout)

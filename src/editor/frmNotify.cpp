@@ -117,7 +117,6 @@ void frmNotify::followFile(const Notes& before, const Notes& after) {
     }
 }
 
-
 void frmNotify::VScroll1_Change() {
     Frame1->move(Frame1->x(), -Px(VScroll1->value()));
 }
@@ -300,12 +299,12 @@ void frmNotify::cmdOKnotify_Click() {
     for (int i = 0; i < RowCount; ++i) {
         if (!accepted(txtTimeNote[i])) {
             txtTimeNote[i]->clear();
-            MsgBox(QStringLiteral("The TIME you entered was not valid."));
+            MsgBox(tr("The TIME you entered was not valid."));
             return;
         }
         if (!accepted(txtDateNotify[i])) {
             txtDateNotify[i]->clear();
-            MsgBox(QStringLiteral("The DATE you entered was not valid."));
+            MsgBox(tr("The DATE you entered was not valid."));
             return;
         }
     }
@@ -424,9 +423,9 @@ bool frmNotify::SaveMsg(SaveBy by) {
         if (saved) m_opened = written;
     }
     if (!lost.isEmpty())
-        MsgBox(QStringLiteral("While the editor was open another program changed reminders that "
-                              "you changed too. Yours are saved; no row was free for these, "
-                              "which were not kept:\r\n") +
+        MsgBox(tr("While the editor was open another program changed reminders that "
+                  "you changed too. Yours are saved; no row was free for these, "
+                  "which were not kept:\r\n") +
                lost.join(QStringLiteral("\r\n")));
     if (saved) {
         m_saveFailureTold = false;
@@ -442,14 +441,14 @@ bool frmNotify::SaveMsg(SaveBy by) {
 }
 
 QString SaveFailedWhere(const QString& path, const QString& why) {
-    return QStringLiteral("The reminders could not be saved in\r\n%1\r\n(%2).")
+    return frmNotify::tr("The reminders could not be saved in\r\n%1\r\n(%2).")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
 QString SaveFailedMessage(const QString& path, const QString& why) {
     return SaveFailedWhere(path, why) +
-           QStringLiteral("\r\nThe editor still holds them: its OK saves them once the cause "
-                          "is gone.");
+           frmNotify::tr("\r\nThe editor still holds them: its OK saves them once the cause "
+                         "is gone.");
 }
 
 void PlaceEditor() {

@@ -11,6 +11,9 @@
 class QCheckBox;
 
 class frmNotify : public QDialog, public NotifyLayout {
+    // One context for the window and its layout.
+    Q_DECLARE_TR_FUNCTIONS(frmNotify)
+
   public:
     frmNotify();
     Q_DISABLE_COPY_MOVE(frmNotify)

@@ -31,12 +31,10 @@ void AboutLayout::setupUi(QDialog* w) {
     };
     lblTitle = label(QStringLiteral("Application Title"), 240, 480, 9, true, true, Face::Arial);
     lblVersion = label(QStringLiteral("Version"), 780, 330, 8, true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), client);
+    cmdOK = new QPushButton(tr("OK"), client);
     place(cmdOK, 1590, 1260, 1080, 405);
     cmdOK->setDefault(true);
-    Label1 = label(QStringLiteral("A reminder and alarm clock in your notification area."), 1860,
-                   420, 7);
-    Label2 = label(QStringLiteral("32 reminders, kept in Kelvo.dat in the working folder."), 2310,
-                   420, 7);
+    Label1 = label(tr("A reminder and alarm clock in your notification area."), 1860, 420, 7);
+    Label2 = label(tr("32 reminders, kept in Kelvo.dat in the working folder."), 2310, 420, 7);
     w->adjustSize();
 }

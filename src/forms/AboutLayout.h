@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class Backdrop;
 class QDialog;
 class QLabel;
 class QPushButton;
 
 struct AboutLayout {
+    Q_DECLARE_TR_FUNCTIONS(frmAbout)
+
+  public:
     QDialog* window = nullptr;
     Backdrop* client = nullptr;
     QLabel* lblTitle = nullptr;

@@ -18,7 +18,7 @@
 namespace {
 QLabel* heading(const QString& text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(text, parent);
-    place(label, left, 0, width, 200);
+    place(label, left, 0, width, RowTop0);
     SetFont(label, 7, true);
     return label;
 }
@@ -53,25 +53,25 @@ void NotifyLayout::setupUi(QDialog* w) {
     window = w;
     // No close box: OK is the only way out.
     w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    w->setWindowTitle(QStringLiteral("Kelvon Reminders"));
+    w->setWindowTitle(tr("Kelvon Reminders"));
     w->setFixedSize(Px(9672), Px(EditorClientHeight));
     w->setAutoFillBackground(true);
     w->setBackgroundRole(QPalette::Base);
 
     Frame1 = new QWidget(w);
     place(Frame1, 30, Frame1Top, 7656, 9825);
-    lbClear = heading(QStringLiteral("Clear"), Frame1, 0, 375);
-    lbDate = heading(QStringLiteral("Date"), Frame1, 390, 765);
-    lbMessages = heading(QStringLiteral("Reminder Messages"), Frame1, 1170, 3945);
-    lbTime = heading(QStringLiteral("Time"), Frame1, 5130, 885);
-    Frame3 = repeatColumn(QStringLiteral("Daily"), Frame1, 6030);
-    Frame4 = repeatColumn(QStringLiteral("Wkly"), Frame1, 6570);
-    Frame5 = repeatColumn(QStringLiteral("Mnly"), Frame1, 7110);
+    lbClear = heading(tr("Clear"), Frame1, 0, 375);
+    lbDate = heading(tr("Date"), Frame1, 390, 765);
+    lbMessages = heading(tr("Reminder Messages"), Frame1, 1170, 3945);
+    lbTime = heading(tr("Time"), Frame1, 5130, 885);
+    Frame3 = repeatColumn(tr("Daily"), Frame1, 6030);
+    Frame4 = repeatColumn(tr("Wkly"), Frame1, 6570);
+    Frame5 = repeatColumn(tr("Mnly"), Frame1, 7110);
 
     for (int i = 0; i < RowCount; ++i) {
         const int top = RowTop0 + RowPitch * i;
         cmdClear[i] = pictureButton(Artwork::trefoilIcon(), Frame1);
-        cmdClear[i]->setToolTip(QStringLiteral("CLEAR THIS ROW"));
+        cmdClear[i]->setToolTip(tr("CLEAR THIS ROW"));
         place(cmdClear[i], 0, top, 375, 285);
         auto text = [&](int left, int width) {
             auto* box = new QLineEdit(Frame1);
@@ -100,7 +100,7 @@ void NotifyLayout::setupUi(QDialog* w) {
     VScroll1->setPageStep(1000);
     VScroll1->setValue(0);
 
-    Frame2 = new QGroupBox(QStringLiteral("Sounds"), w);
+    Frame2 = new QGroupBox(tr("Sounds"), w);
     place(Frame2, 8175, 90, 1410, 1560);
     soundGroup = new QButtonGroup(w);
     auto option = [&](const QString& caption, int top) {
@@ -112,10 +112,10 @@ void NotifyLayout::setupUi(QDialog* w) {
         soundGroup->addButton(o);
         return o;
     };
-    optMessage = option(QStringLiteral("Message"), 345);
-    optAlert = option(QStringLiteral("Alert1"), 675);
-    optDive = option(QStringLiteral("Alert2"), 1005);
-    OptAlarm = option(QStringLiteral("Alert3"), 1335);
+    optMessage = option(tr("Message"), 345);
+    optAlert = option(tr("Alert1"), 675);
+    optDive = option(tr("Alert2"), 1005);
+    OptAlarm = option(tr("Alert3"), 1335);
     optMessage->setChecked(true);
     std::array<QPushButton**, 4> tests{&cmdTest1, &cmdTest2, &cmdTest3, &cmdTest4};
     for (int k = 0; k < 4; ++k) {
@@ -128,7 +128,7 @@ void NotifyLayout::setupUi(QDialog* w) {
     Image1->setPixmap(Artwork::editorImage().pixmap(Px(900), Px(900)));
     Image1->setAlignment(Qt::AlignCenter);
 
-    cmdOKnotify = new QPushButton(QStringLiteral("OK"), w);
+    cmdOKnotify = new QPushButton(tr("OK"), w);
     place(cmdOKnotify, 8430, 3240, 1080, 435);
     cmdOKnotify->setDefault(true);
 
@@ -143,18 +143,20 @@ void NotifyLayout::nameControls() {
     // boxes would all take their column's title.
     for (int i = 0; i < RowCount; ++i) {
         const QString row = QString::number(i + 1);
-        txtDateNotify[i]->setAccessibleName(QStringLiteral("Row %1 date").arg(row));
-        txtMessage[i]->setAccessibleName(QStringLiteral("Row %1 message").arg(row));
-        txtTimeNote[i]->setAccessibleName(QStringLiteral("Row %1 time").arg(row));
-        ckDaily[i]->setAccessibleName(QStringLiteral("Row %1 daily").arg(row));
-        ckWeekly[i]->setAccessibleName(QStringLiteral("Row %1 weekly").arg(row));
-        ckMonthly[i]->setAccessibleName(QStringLiteral("Row %1 monthly").arg(row));
-        cmdClear[i]->setAccessibleName(QStringLiteral("Clear row %1").arg(row));
+        txtDateNotify[i]->setAccessibleName(tr("Row %1 date").arg(row));
+        txtMessage[i]->setAccessibleName(tr("Row %1 message").arg(row));
+        txtTimeNote[i]->setAccessibleName(tr("Row %1 time").arg(row));
+        ckDaily[i]->setAccessibleName(tr("Row %1 daily").arg(row));
+        ckWeekly[i]->setAccessibleName(tr("Row %1 weekly").arg(row));
+        ckMonthly[i]->setAccessibleName(tr("Row %1 monthly").arg(row));
+        cmdClear[i]->setAccessibleName(tr("Clear row %1").arg(row));
     }
     const std::pair<QPushButton*, QRadioButton*> tests[] = {
         {cmdTest1, optMessage}, {cmdTest2, optAlert}, {cmdTest3, optDive}, {cmdTest4, OptAlarm}};
     for (const auto& [test, option] : tests)
-        test->setAccessibleName(QStringLiteral("Play the %1 sound").arg(option->text()));
-    VScroll1->setAccessibleName(QStringLiteral("Reminder rows"));
+        test->setAccessibleName(
+            //: %1 is the sound's name as its option shows it: Message, Alert1, ...
+            tr("Play the %1 sound").arg(option->text()));
+    VScroll1->setAccessibleName(tr("Reminder rows"));
     Image1->setAccessibleName(QStringLiteral("Kelvon"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The reminder editor: 32 rows on a scrolling pane, the sound panel and OK.
 
+#include <QCoreApplication>
 #include <array>
 
 class QButtonGroup;
@@ -17,6 +18,9 @@ class QWidget;
 constexpr int RowCount = 32;
 
 struct NotifyLayout {
+    Q_DECLARE_TR_FUNCTIONS(frmNotify)
+
+  public:
     QDialog* window = nullptr;
     QLabel* Label1 = nullptr;
     QWidget* Frame1 = nullptr; // the scroll pane

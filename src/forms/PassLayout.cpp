@@ -34,11 +34,11 @@ void PassLayout::setupUi(QDialog* w) {
     w->setWindowIcon(Artwork::appIcon());
 
     menuBar = new QMenuBar(w);
-    mnuNotify = menuBar->addAction(QStringLiteral("&Set"));
-    mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuHelpItem = mnuHelp->addAction(QStringLiteral("&Help"));
+    mnuNotify = menuBar->addAction(tr("&Set"));
+    mnuHelp = menuBar->addMenu(tr("&Help"));
+    mnuHelpItem = mnuHelp->addAction(tr("&Help"));
     mnuHelpItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
     client = new Backdrop("clock-back", w);
@@ -54,7 +54,7 @@ void PassLayout::setupUi(QDialog* w) {
     place(Label2, 105, 105, 1215, 330);
     Label3 = new DisplayLabel(QStringLiteral("12:33:55"), client);
     place(Label3, 2172, 105, 1215, 330);
-    cmdOK = new QPushButton(QStringLiteral("OK"), client);
+    cmdOK = new QPushButton(tr("OK"), client);
     place(cmdOK, 1440, 105, 615, 330);
     cmdOK->setDefault(true);
     SetFont(cmdOK, 6);
@@ -81,7 +81,7 @@ void PassLayout::setupUi(QDialog* w) {
 }
 
 void PassLayout::nameControls() {
-    window->setAccessibleName(QStringLiteral("Kelvon clock"));
+    window->setAccessibleName(tr("Kelvon clock"));
 }
 
 void PassLayout::scheduleNextTick() {

@@ -3,6 +3,8 @@
 
 #include "forms/CommonDialog.h"
 
+#include <QCoreApplication>
+
 class Backdrop;
 class QAction;
 class QDialog;
@@ -13,6 +15,9 @@ class QPushButton;
 class QTimer;
 
 struct PassLayout {
+    Q_DECLARE_TR_FUNCTIONS(frmPass)
+
+  public:
     virtual ~PassLayout() = default;
     // Topmost, labels, caption and the first load of the file; starts the clock.
     virtual void Form_Load() = 0;

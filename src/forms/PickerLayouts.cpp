@@ -31,7 +31,7 @@ void CalLayout::setupUi(QDialog* w) {
     place(DTPicker2, 120, 225, 1470, 360);
     DTPicker2->setCalendarPopup(true);
     DTPicker2->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    Command1 = new QPushButton(QStringLiteral("&OK"), client);
+    Command1 = new QPushButton(tr("&OK"), client);
     place(Command1, 1680, 225, 636, 360);
     Command1->setDefault(true);
     w->adjustSize();
@@ -45,12 +45,12 @@ void TimeLayout::setupUi(QDialog* w) {
     DTPicker1 = new QTimeEdit(QTime(0, 0), client);
     place(DTPicker1, 120, 120, 1395, 360);
     DTPicker1->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    cmdNow = new QPushButton(QStringLiteral("&NOW"), client);
+    cmdNow = new QPushButton(tr("&NOW"), client);
     place(cmdNow, 1620, 120, 768, 360);
-    cmdOK = new QPushButton(QStringLiteral("&Accept"), client);
+    cmdOK = new QPushButton(tr("&Accept"), client);
     place(cmdOK, 120, 690, 1000, 390);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), client);
+    cmdCancel = new QPushButton(tr("&Cancel"), client);
     place(cmdCancel, 1388, 690, 1000, 390);
     cmdCancel->setAutoDefault(false);
     cmdNow->setAutoDefault(false);
@@ -63,11 +63,11 @@ void TimeLayout::setupUi(QDialog* w) {
 
 // The pickers have no caption, and their fields no label: screen readers need both named.
 void CalLayout::nameControls() {
-    window->setAccessibleName(QStringLiteral("Date picker"));
-    DTPicker2->setAccessibleName(QStringLiteral("Date"));
+    window->setAccessibleName(tr("Date picker"));
+    DTPicker2->setAccessibleName(tr("Date"));
 }
 
 void TimeLayout::nameControls() {
-    window->setAccessibleName(QStringLiteral("Time picker"));
-    DTPicker1->setAccessibleName(QStringLiteral("Time of day"));
+    window->setAccessibleName(tr("Time picker"));
+    DTPicker1->setAccessibleName(tr("Time of day"));
 }

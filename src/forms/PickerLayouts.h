@@ -1,6 +1,8 @@
 #pragma once
 // The two pickers opened from an editor row.
 
+#include <QCoreApplication>
+
 class Backdrop;
 class QDateEdit;
 class QDialog;
@@ -8,6 +10,9 @@ class QPushButton;
 class QTimeEdit;
 
 struct CalLayout {
+    Q_DECLARE_TR_FUNCTIONS(frmCal)
+
+  public:
     QDialog* window = nullptr;
     Backdrop* client = nullptr;
     QDateEdit* DTPicker2 = nullptr;
@@ -17,6 +22,9 @@ struct CalLayout {
 };
 
 struct TimeLayout {
+    Q_DECLARE_TR_FUNCTIONS(frmTime)
+
+  public:
     QDialog* window = nullptr;
     Backdrop* client = nullptr;
     QTimeEdit* DTPicker1 = nullptr;

@@ -13,15 +13,15 @@ void TrayLayout::setupUi(QWidget* w) {
     Picture1->setPixmap(Artwork::appIcon().pixmap(32, 32));
     Timer1 = new QTimer(w);
     Timer1->setInterval(850);
-    mnuFile = new QMenu(QStringLiteral("File"), w);
-    mnuSet = mnuFile->addAction(QStringLiteral("Set"));
+    mnuFile = new QMenu(tr("File"), w);
+    mnuSet = mnuFile->addAction(tr("Set"));
 }
 
 void PopTrayLayout::setupUi(QWidget* w) {
-    mnuFile = new QMenu(QStringLiteral("&File"), w);
-    mnuKelvon = mnuFile->addAction(QStringLiteral("&Kelvon"));
-    mnuSet = mnuFile->addAction(QStringLiteral("&Set Alarm"));
-    mnuHelp = mnuFile->addAction(QStringLiteral("&Help"));
-    mnuAbout = mnuFile->addAction(QStringLiteral("&About"));
-    mnuClose = mnuFile->addAction(QStringLiteral("&Exit"));
+    mnuFile = new QMenu(tr("&File"), w);
+    mnuKelvon = mnuFile->addAction(tr("&Kelvon"));
+    mnuSet = mnuFile->addAction(tr("&Set Alarm"));
+    mnuHelp = mnuFile->addAction(tr("&Help"));
+    mnuAbout = mnuFile->addAction(tr("&About"));
+    mnuClose = mnuFile->addAction(tr("&Exit"));
 }

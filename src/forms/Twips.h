@@ -1,6 +1,7 @@
 #pragma once
 // Layout measures are in twips, 15 to the logical pixel.
 
+#include <QStyle>
 #include <QWidget>
 #include <cmath>
 
@@ -13,8 +14,12 @@ inline int Twips(int pixels) {
     return pixels * TwipsPerPixel;
 }
 
+// Right to left, the left edge is measured from the parent's right, as Qt's layouts mirror:
+// the parent is sized before its children are placed.
 inline void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    const QRect box(Px(left), Px(top), Px(width), Px(height));
+    const QWidget* parent = w->parentWidget();
+    w->setGeometry(parent ? QStyle::visualRect(w->layoutDirection(), parent->rect(), box) : box);
 }
 
 // Left and top of a top-level window, in twips.

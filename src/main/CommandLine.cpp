@@ -1,8 +1,10 @@
 #include "main/CommandLine.h"
 
 #include "Version.h"
+#include "main/Language.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -60,9 +62,27 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 }
 
 int refuse(const QString& what) {
-    std::fprintf(stderr, "kelvon: %s\nTry 'kelvon --help' for more information.\n",
-                 qUtf8Printable(what));
+    std::fprintf(stderr, "kelvon: %s\n%s\n", qUtf8Printable(what),
+                 qUtf8Printable(QCoreApplication::translate(
+                     "CommandLine", "Try 'kelvon --help' for more information.")));
     return 2;
+}
+
+// Reads the arguments; true where the program is to run without a word.
+bool parse(QCommandLineParser& parser, const QStringList& arguments) {
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Kelvon: reminders and an alarm clock in the notification area.\n\n"
+        "Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it\n"
+        "is started in, and shows each reminder at its time in a clock window that stays on\n"
+        "top. kelvon-launch starts it in the data folder, "
+        "${XDG_DATA_HOME:-~/.local/share}/kelvon;\n"
+        "a second start in the same folder shows the running copy's clock window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    return parser.parse(withoutQtOptions(arguments)) && !parser.isSet(QStringLiteral("help")) &&
+           !parser.isSet(QStringLiteral("help-all")) && !parser.isSet(QStringLiteral("version")) &&
+           parser.positionalArguments().isEmpty();
 }
 
 } // namespace
@@ -71,30 +91,28 @@ std::optional<int> ReadCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (QCommandLineParser quiet; parse(quiet, arguments)) return std::nullopt;
+    // Something to say, in the user's language: the translations need an application object,
+    // which only this rare path pays for.
+    // Named "kelvon" whatever path started it: the usage line says how to call it.
+    char name[] = "kelvon";
+    char* names[] = {name, nullptr};
+    int count = 1;
+    const QCoreApplication speaking(count, names);
+    LoadTranslations();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Kelvon: reminders and an alarm clock in the notification area.\n\n"
-        "Kelvon keeps its 32 reminders and the chosen alert sound in Kelvo.dat, in the folder it\n"
-        "is started in, and shows each reminder at its time in a clock window that stays on\n"
-        "top. kelvon-launch starts it in the data folder, "
-        "${XDG_DATA_HOME:-~/.local/share}/kelvon;\n"
-        "a second start in the same folder shows the running copy's clock window."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(withoutQtOptions(arguments))) return refuse(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Read before the application object exists, which is where Qt takes the name from.
-        QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), QLatin1String("kelvon"));
-        std::fputs(qUtf8Printable(text), stdout);
+    if (!parse(parser, arguments) && !parser.errorText().isEmpty())
+        return refuse(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         std::fputs("Kelvon " KELVON_VERSION "\n", stdout);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1'")
+        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
                           .arg(parser.positionalArguments().constFirst()));
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "forms/Default.h"
 #include "forms/Twips.h"
 #include "main/CommandLine.h"
+#include "main/Language.h"
 #include "main/SingleCopy.h"
 #include "main/Startup.h"
 #include "platform/Ending.h"
@@ -33,13 +34,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
 
     if (!platform::ChooseWindowSystem(argc, argv)) {
-        std::fputs("kelvon: no desktop session to show its windows in (DISPLAY and WAYLAND_DISPLAY "
-                   "are unset); start it in one, or name Qt's platform in QT_QPA_PLATFORM\n",
-                   stderr);
+        // Said in the user's language, for which an application object is needed here.
+        const QCoreApplication speaking(argc, argv);
+        LoadTranslations();
+        std::fprintf(stderr, "kelvon: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "CommandLine", "no desktop session to show its windows in (DISPLAY and "
+                                        "WAYLAND_DISPLAY are unset); start it in one, or name "
+                                        "Qt's platform in QT_QPA_PLATFORM")));
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvon"));
+    // Before the first window: texts, and the direction of a right-to-left language, are
+    // read when a window is made.
+    LoadTranslations();
     // Wayland ties the window to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVON_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false); // it lives on in the tray

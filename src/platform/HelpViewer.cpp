@@ -1,5 +1,6 @@
 #include "platform/HelpViewer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,18 +78,20 @@ class HelpBrowser : public QTextBrowser {
 };
 
 QString MissingHelpSentence(const QString& path) {
-    return QStringLiteral("The help file %1 was not found; this is the copy built into Kelvon.")
+    return QCoreApplication::translate(
+               "HelpViewer", "The help file %1 was not found; this is the copy built into Kelvon.")
         .arg(path);
 }
 
 QString UnusableHelpSentence(const QString& path) {
-    return QStringLiteral("The help file %1 is not a file of at most 1 MiB; this is the copy "
-                          "built into Kelvon.")
+    return QCoreApplication::translate("HelpViewer",
+                                       "The help file %1 is not a file of at most 1 MiB; this is "
+                                       "the copy built into Kelvon.")
         .arg(path);
 }
 
 HelpViewer::HelpViewer() {
-    setWindowTitle(QStringLiteral("Kelvon Help"));
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Kelvon Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser = new HelpBrowser(this);
     m_browser->setOpenExternalLinks(false);

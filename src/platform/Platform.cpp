@@ -28,8 +28,11 @@ std::unique_ptr<SoundPlayer> LoadSoundPlayer() {
     QLibrary module(QDir::cleanPath(appDir + QStringLiteral("/../lib/kelvon/kelvon_sound")));
     const auto create = reinterpret_cast<KelvonSoundFactory>(module.resolve(KELVON_SOUND_FACTORY));
     if (create) return std::unique_ptr<SoundPlayer>(create()); // the module stays loaded
-    std::fprintf(stderr, "Kelvon: sounds stay silent, the sound module was not found (%s)\n",
-                 qUtf8Printable(module.errorString()));
+    std::fprintf(stderr, "Kelvon: %s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                                    "Platform", "sounds stay silent, the sound module was not "
+                                                "found (%1)")
+                                    .arg(module.errorString())));
     return nullptr;
 }
 

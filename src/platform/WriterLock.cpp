@@ -1,5 +1,6 @@
 #include "platform/WriterLock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,8 @@ WriterLock::WriterLock(const QString& dataFile, int timeoutMs) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        m_error = QStringLiteral("%1 is not a regular file").arg(QFile::decodeName(path));
+        m_error = QCoreApplication::translate("WriterLock", "%1 is not a regular file")
+                      .arg(QFile::decodeName(path));
         return;
     }
     const QDeadlineTimer deadline(timeoutMs);
@@ -58,8 +60,9 @@ WriterLock::WriterLock(const QString& dataFile, int timeoutMs) {
         }
         QThread::msleep(5);
     }
-    m_error = errno == EWOULDBLOCK ? QStringLiteral("another writer kept it")
-                                   : QString::fromLocal8Bit(std::strerror(errno));
+    m_error = errno == EWOULDBLOCK
+                  ? QCoreApplication::translate("WriterLock", "another writer kept it")
+                  : QString::fromLocal8Bit(std::strerror(errno));
     ::close(fd);
 }
 
@@ -69,7 +72,7 @@ WriterLock::~WriterLock() {
 #else
 // Elsewhere no lock is taken: the save's re-read still keeps what another program wrote.
 WriterLock::WriterLock(const QString&, int) {
-    m_error = QStringLiteral("not supported here");
+    m_error = QCoreApplication::translate("WriterLock", "not supported here");
 }
 WriterLock::~WriterLock() = default;
 #endif

@@ -1,5 +1,6 @@
 #include "store/DataFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -235,11 +236,12 @@ bool saveDataFile(const QString& path, const Notes& notes, QString* why) {
     // QSaveFile would replace a read-only file by renaming over it, and root passes every
     // access test: a file with no write bit at all stays as it is.
     if (!isNew && !existing.isFile())
-        return fail(existing.isDir() ? QStringLiteral("Is a directory")
-                                     : QStringLiteral("Not a regular file"));
+        return fail(existing.isDir()
+                        ? QCoreApplication::translate("DataFile", "Is a directory")
+                        : QCoreApplication::translate("DataFile", "Not a regular file"));
     if (!isNew &&
         (!existing.isWritable() ||
          !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))))
-        return fail(QStringLiteral("Permission denied"));
+        return fail(QCoreApplication::translate("DataFile", "Permission denied"));
     return replaceFile(path, formatDataFile(notes), isNew, why);
 }

@@ -4,6 +4,7 @@
 #include "platform/WriterLock.h"
 #include "store/DataFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,16 @@ bool DataFileExists() {
 
 QString DamagedFileMessage(bool kept) {
     const QString copy = QDir::toNativeSeparators(QFileInfo(DamagedCopyName).absoluteFilePath());
-    return QStringLiteral("PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   Kelvo.dat\r\nA NEW ONE "
-                          "WILL BE CREATED.") +
-           (kept ? QStringLiteral("\r\nITS CONTENTS WERE KEPT IN   ")
-                 : QStringLiteral("\r\nITS CONTENTS COULD NOT BE KEPT IN   ")) +
-           copy;
+    //: %1 is the path of the damaged file's copy; Kelvo.dat is the file's name, never translated.
+    return (kept ? QCoreApplication::translate("Module1",
+                                               "PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   "
+                                               "Kelvo.dat\r\nA NEW ONE WILL BE CREATED.\r\nITS "
+                                               "CONTENTS WERE KEPT IN   %1")
+                 : QCoreApplication::translate("Module1",
+                                               "PROBLEM WITH SAVED FILE.\r\nFIND AND DELETE   "
+                                               "Kelvo.dat\r\nA NEW ONE WILL BE CREATED.\r\nITS "
+                                               "CONTENTS COULD NOT BE KEPT IN   %1"))
+        .arg(copy);
 }
 
 namespace {

@@ -50,9 +50,10 @@ void frmTray::CreateIcon() {
                                                       Default<frmPopTray>().mnuFile);
     if (!added) {
         // Without a notification area there would be no way in and no way out.
-        std::fputs("kelvon: no notification area; showing the clock window instead, and "
-                   "closing it ends Kelvon\n",
-                   stderr);
+        std::fprintf(stderr, "kelvon: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "frmTray", "no notification area; showing the clock window instead, and "
+                                    "closing it ends Kelvon")));
         Windows::SetMainWindowClosed([] { Default<frmPopTray>().mnuClose_Click(); });
         Windows::SetMainWindowStaysShown(true);
         Default<frmPass>().show();
@@ -119,7 +120,7 @@ void frmPopTray::mnuClose_Click() {
 }
 
 QStringList EndWithoutSavingChoices() {
-    return {QStringLiteral("Keep Kelvon running"), QStringLiteral("End without saving")};
+    return {frmPopTray::tr("Keep Kelvon running"), frmPopTray::tr("End without saving")};
 }
 
 void frmPopTray::EndProgram(bool mayAsk) {
@@ -133,17 +134,17 @@ void frmPopTray::EndProgram(bool mayAsk) {
         else
             editor.SaveMsg();
         if (!editor.lastSaveWorked() &&
-            MsgBoxChoose(editor.lastSaveFailure() +
-                             QStringLiteral("\r\nEnding now loses what was not saved."),
+            MsgBoxChoose(editor.lastSaveFailure() + tr("\r\nEnding now loses what was not saved."),
                          EndWithoutSavingChoices()) != 1)
             return;
     }
     if (!mayAsk && IsLoaded<frmNotify>()) Default<frmNotify>().stopTellingSaveFailures();
     Unload<frmPass>();
     if (!mayAsk && IsLoaded<frmNotify>() && !Default<frmNotify>().lastSaveWorked())
-        std::fprintf(stderr, "kelvon: ending without saving: %s\n",
-                     qUtf8Printable(Default<frmNotify>().lastSaveFailure().replace(
-                         QStringLiteral("\r\n"), QStringLiteral(" "))));
+        std::fprintf(stderr, "kelvon: %s\n",
+                     qUtf8Printable(tr("ending without saving: %1")
+                                        .arg(Default<frmNotify>().lastSaveFailure().replace(
+                                            QStringLiteral("\r\n"), QStringLiteral(" ")))));
     Unload<frmNotify>();
     Unload<frmPopTray>();
     Default<frmTray>().DeleteIcon();

@@ -21,6 +21,9 @@ class frmTray : public QWidget, public TrayLayout {
 
 // Owner of the tray menu; never shown.
 class frmPopTray : public QWidget, public PopTrayLayout {
+    // One context for the window and its layout.
+    Q_DECLARE_TR_FUNCTIONS(frmPopTray)
+
   public:
     frmPopTray();
     Q_DISABLE_COPY_MOVE(frmPopTray)
