@@ -111,13 +111,8 @@ QSet<QString>& told() {
     return lines;
 }
 
-// What tells one version of a file from another without reading it; empty while there is none.
-// A link counts as the file it leads to.
-QByteArray identity(const QString& path) {
-    if (path.isEmpty()) return {};
 #ifdef Q_OS_UNIX
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+QByteArray identityOf(const struct stat& st) {
     return QByteArray::number(qulonglong(st.st_dev)) + ' ' +
            QByteArray::number(qulonglong(st.st_ino)) + ' ' +
            QByteArray::number(qlonglong(st.st_size)) + ' ' +
@@ -125,27 +120,43 @@ QByteArray identity(const QString& path) {
            QByteArray::number(qlonglong(st.st_mtim.tv_nsec)) + ' ' +
            QByteArray::number(qlonglong(st.st_ctim.tv_sec)) + '.' +
            QByteArray::number(qlonglong(st.st_ctim.tv_nsec));
-#else
-    const QFileInfo info(path);
-    if (!info.exists()) return {};
-    return QByteArray::number(info.size()) + ' ' +
-           QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' +
-           QByteArray::number(info.metadataChangeTime().toMSecsSinceEpoch()) + ' ' +
-           info.canonicalFilePath().toUtf8();
-#endif
 }
+#endif
 
-// The file's own place, and one for each link on the way to the file it leads to.
-std::vector<FileWatch::Place> placesOf(const QStringList& paths) {
+// Where each file is told of: its own folder, and the folder of each link on the way to the
+// file it leads to. With what tells one version of each file from another without reading
+// it (empty while there is none; a link counts as the file it leads to). A file that is no
+// link costs one look at it: on a network filesystem each look is a round trip.
+std::vector<FileWatch::Place> survey(const QStringList& paths, std::vector<QByteArray>& seen) {
     std::vector<FileWatch::Place> places;
+    seen.assign(size_t(paths.size()), QByteArray());
     for (int i = 0; i < int(paths.size()); ++i) {
         if (paths[i].isEmpty()) continue;
         QFileInfo info(paths[i]);
         places.push_back({info.absolutePath(), info.fileName(), i});
+#ifdef Q_OS_UNIX
+        struct stat st {};
+        if (::lstat(QFile::encodeName(paths[i]).constData(), &st) != 0) continue;
+        if (!S_ISLNK(st.st_mode)) {
+            seen[size_t(i)] = identityOf(st);
+            continue;
+        }
+#endif
         for (int hop = 0; hop < 16 && info.isSymLink(); ++hop) {
             info = QFileInfo(info.symLinkTarget());
             places.push_back({info.absolutePath(), info.fileName(), i});
         }
+#ifdef Q_OS_UNIX
+        if (::stat(QFile::encodeName(paths[i]).constData(), &st) == 0)
+            seen[size_t(i)] = identityOf(st);
+#else
+        info = QFileInfo(paths[i]);
+        if (info.exists())
+            seen[size_t(i)] = QByteArray::number(info.size()) + ' ' +
+                              QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' +
+                              QByteArray::number(info.metadataChangeTime().toMSecsSinceEpoch()) +
+                              ' ' + info.canonicalFilePath().toUtf8();
+#endif
     }
     return places;
 }
@@ -199,29 +210,25 @@ FileWatch::FileWatch() {
 FileWatch::~FileWatch() = default;
 
 void FileWatch::watch(const QStringList& paths) {
+    std::vector<QByteArray> seen;
+    std::vector<Place> places = survey(paths, seen);
     if (paths != m_paths) {
         m_paths = paths;
         m_lost.clear();
-        m_seen.clear();
-        for (const QString& path : paths)
-            m_seen.push_back(identity(path));
+        m_seen = std::move(seen);
         m_places.clear();
     }
-    refollow();
+    refollow(std::move(places));
 }
 
 void FileWatch::look() {
     m_settle.stop();
     m_since.invalidate();
-    refollow();
-    bool any = false;
-    for (qsizetype i = 0; i < m_paths.size(); ++i) {
-        QByteArray now = identity(m_paths[i]);
-        if (now == m_seen[size_t(i)]) continue;
-        m_seen[size_t(i)] = std::move(now);
-        any = true;
-    }
-    if (any && onChange) onChange();
+    std::vector<QByteArray> seen;
+    refollow(survey(m_paths, seen));
+    if (seen == m_seen) return;
+    m_seen = std::move(seen);
+    if (onChange) onChange();
 }
 
 void FileWatch::changed(bool complete) {
@@ -238,8 +245,7 @@ void FileWatch::lost(const QString& why) {
     changed(true);
 }
 
-void FileWatch::refollow() {
-    std::vector<Place> places = placesOf(m_paths);
+void FileWatch::refollow(std::vector<Place> places) {
     if (places == m_places) return;
     m_places = std::move(places);
     pollFor(follow(m_places));

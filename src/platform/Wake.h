@@ -69,7 +69,7 @@ class FileWatch {
     const QStringList& paths() const { return m_paths; }
 
   private:
-    void refollow();
+    void refollow(std::vector<Place> places);
     void pollFor(QStringList why);
 
     QStringList m_paths;
