@@ -10,11 +10,18 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <memory>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -30,9 +37,10 @@ class ProcessTest : public QObject {
 
     using Environment = std::map<QString, QString>; // an empty value unsets the variable
 
-    // The program started in `dir` with `args`, offscreen unless `changes` say otherwise.
+    // The program started in `dir` with `args`, offscreen unless `changes` say otherwise;
+    // through `wrapper` (a command that ends by running the program named last) where given.
     static void start(QProcess& kelvon, const QString& dir, const QStringList& args = {},
-                      const Environment& changes = {}) {
+                      const Environment& changes = {}, const QStringList& wrapper = {}) {
         kelvon.setWorkingDirectory(dir);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -45,7 +53,11 @@ class ProcessTest : public QObject {
         for (const auto& [name, value] : changes)
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
         kelvon.setProcessEnvironment(env);
-        kelvon.start(QStringLiteral(KELVON_BINARY), args);
+        if (wrapper.isEmpty())
+            kelvon.start(QStringLiteral(KELVON_BINARY), args);
+        else
+            kelvon.start(wrapper.constFirst(),
+                         wrapper.mid(1) + QStringList{QStringLiteral(KELVON_BINARY)} + args);
         // Until exec, the child is a copy of this test, signal handlers and all.
         kelvon.waitForStarted(30000);
     }
@@ -68,6 +80,129 @@ class ProcessTest : public QObject {
         ::kill(pid_t(kelvon.processId()), SIGTERM);
         kelvon.waitForFinished(15000);
     }
+
+    // Another program's save: written beside the file, then renamed over it.
+    static bool renameIn(const QDir& dir, const Notes& n) {
+        QFile f(dir.filePath(QStringLiteral("Kelvo.dat.new")));
+        const QByteArray bytes = formatDataFile(n);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return false;
+        f.close();
+        return ::rename(QFile::encodeName(f.fileName()).constData(),
+                        QFile::encodeName(dir.filePath(QStringLiteral("Kelvo.dat"))).constData()) ==
+               0;
+    }
+    static void setSlot(Notes& n, int slot, const QDateTime& at, const QString& message) {
+        n.NoteDate[size_t(slot)] = DateText(at.date());
+        n.NoteTime[size_t(slot)] = at.time().toString(QStringLiteral("HH:mm:ss"));
+        n.NoteMessage[size_t(slot)] = message;
+        n.NoteDone[size_t(slot)] = 0;
+    }
+    static bool run(const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit &&
+               p.exitCode() == 0;
+    }
+
+    // An X server with a notification area (trayer), where Kelvon's main window sleeps hidden
+    // and only the wall alarm and the file watch wake it.
+    struct TrayDesktop {
+        QProcess xvfb, trayer;
+        QString display, why;
+        bool up() {
+            for (const char* tool : {"Xvfb", "trayer", "xwininfo"})
+                if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+                    why = QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
+                    return false;
+                }
+            xvfb.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            if (!xvfb.waitForStarted(10000) || !xvfb.waitForReadyRead(15000)) {
+                why = QStringLiteral("Xvfb did not start");
+                return false;
+            }
+            display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine().trimmed());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), display);
+            trayer.setProcessEnvironment(env);
+            trayer.start(QStringLiteral("trayer"),
+                         {QStringLiteral("--SetDockType"), QStringLiteral("true")});
+            for (int k = 0; k < 100; ++k) {
+                QProcess tree;
+                tree.setProcessEnvironment(env);
+                tree.start(QStringLiteral("xwininfo"),
+                           {QStringLiteral("-root"), QStringLiteral("-tree")});
+                tree.waitForFinished(5000);
+                if (tree.readAllStandardOutput().contains("\"trayer\"")) {
+                    QTest::qWait(500); // the panel maps a moment before it owns the tray
+                    return true;
+                }
+                QTest::qWait(100);
+            }
+            why = QStringLiteral("trayer did not start");
+            return false;
+        }
+        ~TrayDesktop() {
+            for (QProcess* p : {&trayer, &xvfb}) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+    };
+
+    // A lock held by this test, as a copy of Kelvon would hold it: its address written in,
+    // answering a request after `answerMs`, or, with -1, no longer answering (a copy that is
+    // ending) and dropping the lock after `releaseMs`.
+    struct Holder {
+        QByteArray path;
+        int lockFd = -1, listenFd = -1;
+        std::thread thread;
+        Holder(const QString& lockPath, int answerMs, int releaseMs)
+            : path(QFile::encodeName(lockPath)) {
+            lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            ::fchmod(lockFd, 0666); // for a start as another user
+            ::flock(lockFd, LOCK_EX);
+            listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_un sa{};
+            sa.sun_family = AF_UNIX;
+            socklen_t length = sizeof sa;
+            ::bind(listenFd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa_family_t));
+            ::listen(listenFd, 4);
+            ::getsockname(listenFd, reinterpret_cast<sockaddr*>(&sa), &length);
+            const QByteArray address =
+                '@' + QByteArray(sa.sun_path + 1, qsizetype(length - sizeof(sa_family_t) - 1)) +
+                '\n';
+            [[maybe_unused]] const ssize_t n =
+                ::write(lockFd, address.constData(), size_t(address.size()));
+            if (answerMs < 0) {
+                ::close(listenFd);
+                listenFd = -1;
+                thread = std::thread([this, releaseMs] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(releaseMs));
+                    ::unlink(path.constData());
+                    ::close(lockFd);
+                    lockFd = -1;
+                });
+                return;
+            }
+            thread = std::thread([this, answerMs] {
+                pollfd p{listenFd, POLLIN, 0};
+                if (::poll(&p, 1, 20000) <= 0) return;
+                const int fd = ::accept(listenFd, nullptr, nullptr);
+                char request[256];
+                [[maybe_unused]] const ssize_t got = ::recv(fd, request, sizeof request, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
+                ::send(fd, "ok\n", 3, MSG_NOSIGNAL);
+                ::close(fd);
+            });
+        }
+        ~Holder() {
+            thread.join();
+            if (listenFd >= 0) ::close(listenFd);
+            if (lockFd >= 0) ::close(lockFd);
+        }
+    };
 
   private Q_SLOTS:
     void commandLineAnswersWithoutStarting() {
@@ -165,6 +300,20 @@ class ProcessTest : public QObject {
         }
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(beside.state(), QProcess::Running); // another folder has a copy of its own
+        // A program Kelvon starts (a sound server, a help viewer) must not keep the lock.
+        const QString lockFile = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+        QString lockFlags;
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(first.processId()));
+        for (const QString& fd :
+             fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            if (QFileInfo(fds.filePath(fd)).symLinkTarget() == lockFile) {
+                QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(first.processId()).arg(fd));
+                QVERIFY(info.open(QIODevice::ReadOnly));
+                for (const QByteArray& line : info.readAll().split('\n'))
+                    if (line.startsWith("flags:"))
+                        lockFlags = QString::fromLatin1(line.mid(6).trimmed());
+            }
+        QVERIFY2(lockFlags.toUInt(nullptr, 8) & O_CLOEXEC, qPrintable(lockFlags));
         QCOMPARE(QFileInfo(data).lastModified(), modified);
         QFile f(data);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -266,6 +415,97 @@ class ProcessTest : public QObject {
         stop(kelvon);
         QCOMPARE(kelvon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(kelvon.exitCode(), 0);
+    }
+
+    // What a start meets at the lock file: something that is no file ends it at once with
+    // status 1; a holder counts as answering only as this user, and when it names the same
+    // lock file; one that is ending leaves its lock to the start.
+    void startBesideWhatHoldsTheLock_data() {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<int>("status");  // -1: it runs
+        QTest::addColumn<QString>("err"); // what standard error says where it ends
+        QTest::newRow("a FIFO") << "fifo" << 1 << "is a FIFO, not a file";
+        QTest::newRow("a socket") << "socket" << 1 << "is a socket, not a file";
+        QTest::newRow("a folder") << "folder" << 1 << "is a folder, not a file";
+        QTest::newRow("a holder answering after 500 ms")
+            << "late" << 0 << "; showing its clock window";
+        QTest::newRow("a holder of another user")
+            << "other user" << 1 << "did not answer within a second";
+        QTest::newRow("a copy that is ending") << "ending" << -1 << "";
+        QTest::newRow("a running copy's lock copied into another folder") << "copied" << -1 << "";
+        QTest::newRow("-platform offscreen as the last two arguments") << "platform" << -1 << "";
+    }
+
+    void startBesideWhatHoldsTheLock() {
+        QFETCH(QString, what);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir, other;
+        const QString lock = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+        const QByteArray lockName = QFile::encodeName(lock);
+        std::unique_ptr<Holder> holder;
+        QProcess running, kelvon;
+        QStringList args, wrapper;
+        Environment env;
+        int socketFd = -1;
+        if (what == QLatin1String("fifo")) QCOMPARE(::mkfifo(lockName.constData(), 0600), 0);
+        if (what == QLatin1String("folder")) QVERIFY(QDir().mkdir(lock));
+        if (what == QLatin1String("socket")) {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un sa{};
+            sa.sun_family = AF_UNIX;
+            std::strncpy(sa.sun_path, lockName.constData(), sizeof sa.sun_path - 1);
+            QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+        }
+        if (what == QLatin1String("late")) holder = std::make_unique<Holder>(lock, 500, 0);
+        if (what == QLatin1String("ending")) holder = std::make_unique<Holder>(lock, -1, 300);
+        if (what == QLatin1String("other user")) {
+            if (geteuid() != 0 ||
+                QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+                QSKIP("needs root and setpriv to start as another user");
+            QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+            holder = std::make_unique<Holder>(lock, 0, 0);
+            wrapper =
+                QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                            QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+        }
+        if (what == QLatin1String("copied")) {
+            // Same filesystem, so the same device: only the inode tells the two files apart.
+            start(running, other.path());
+            const QString theirs = QDir(other.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(theirs).size() > 0, 30000);
+            QVERIFY(QFile::copy(theirs, lock));
+        }
+        if (what == QLatin1String("platform")) {
+            args = QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+            env = {{QStringLiteral("QT_QPA_PLATFORM"), {}},
+                   {QStringLiteral("DISPLAY"), {}},
+                   {QStringLiteral("WAYLAND_DISPLAY"), {}}};
+        }
+        start(kelvon, dir.path(), args, env, wrapper);
+        if (status >= 0) {
+            QVERIFY(kelvon.waitForFinished(10000)); // never waits on what is in the way
+            QCOMPARE(kelvon.exitCode(), status);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 60000);
+            QCOMPARE(kelvon.state(), QProcess::Running);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat"))), 30000);
+            stop(kelvon);
+            QCOMPARE(kelvon.exitCode(), 0);
+        }
+        const QString said = QString::fromUtf8(kelvon.readAllStandardError()).trimmed();
+        if (status >= 0)
+            QVERIFY2(said.contains(err) && !said.contains(QLatin1Char('\n')), qPrintable(said));
+        else // nothing about a lock or another copy, only what a start offscreen says
+            QVERIFY2(!said.contains(QLatin1String("Kelvo.dat.lock")) &&
+                         !said.contains(QLatin1String("already running")),
+                     qPrintable(said));
+        if (what == QLatin1String("copied")) {
+            QCOMPARE(running.state(), QProcess::Running); // not asked to show, nor stopped
+            stop(running);
+        }
+        if (socketFd >= 0) ::close(socketFd);
     }
 
     // The X server ends after a firing with a sound (a log-out without a session manager):

@@ -122,6 +122,9 @@ Reply ask(const QByteArray& address, const QByteArray& request, const QDeadlineT
     socklen_t length = 0;
     const int fd = toSockaddr(address, sa, length) ? unixSocket() : -1;
     if (fd < 0) return Reply::Silent;
+    // A holder that accepts no more (its queue full, the process stopped) would keep a
+    // blocking connect waiting for ever.
+    ::fcntl(fd, F_SETFL, O_NONBLOCK);
     Reply result = Reply::Silent;
     if (::connect(fd, reinterpret_cast<sockaddr*>(&sa), length) == 0 && sameUser(fd)) {
         if (reached) *reached = true;
