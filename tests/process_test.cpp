@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 #include <chrono>
 #include <csignal>
@@ -506,6 +507,132 @@ class ProcessTest : public QObject {
             stop(running);
         }
         if (socketFd >= 0) ::close(socketFd);
+    }
+
+    // The real wall alarm and file watch, with the main window asleep behind a tray icon: a
+    // reminder due just after the start fires, so does one renamed into the file, and a new
+    // time zone moves a reminder's moment. On a FUSE folder (bindfs), changes made in the
+    // folder beneath it are seen by looking.
+    void wakesAtTheMomentAtAChangeAndAtANewZone_data() {
+        QTest::addColumn<bool>("fuse");
+        QTest::newRow("local folder") << false;
+        QTest::newRow("FUSE folder") << true;
+    }
+
+    void wakesAtTheMomentAtAChangeAndAtANewZone() {
+        QFETCH(bool, fuse);
+        TrayDesktop desktop;
+        if (!desktop.up()) QSKIP(qPrintable(desktop.why));
+        QTemporaryDir tmp;
+        const QDir under(tmp.filePath(QStringLiteral("under"))),
+            mount(tmp.filePath(QStringLiteral("mount"))),
+            zones(tmp.filePath(QStringLiteral("zones")));
+        for (const QDir* d : {&under, &mount, &zones})
+            QVERIFY(QDir().mkdir(d->path()));
+        struct Unmount {
+            QString at;
+            ~Unmount() {
+                if (!at.isEmpty()) run(QStringLiteral("fusermount"), {QStringLiteral("-uz"), at});
+            }
+        } unmount;
+        if (fuse) {
+            if (!QFileInfo::exists(QStringLiteral("/dev/fuse"))) QSKIP("no /dev/fuse here");
+            if (!run(QStringLiteral("bindfs"), {under.path(), mount.path()}))
+                QSKIP("bindfs is missing or could not mount");
+            unmount.at = mount.path();
+        }
+        // The zone: the system's zone folder seen through a folder of the test's, in a mount
+        // namespace of Kelvon's own, so the test can replace the file /etc/localtime leads to.
+        QStringList wrapper;
+        const QFileInfo zone(QFileInfo(QStringLiteral("/etc/localtime")).canonicalFilePath());
+        const QString zoneFile = zones.filePath(zone.fileName());
+        if (geteuid() == 0 && QFileInfo(QStringLiteral("/etc/localtime")).isSymLink() &&
+            QFile::copy(zone.filePath(), zoneFile) &&
+            run(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("true")}))
+            wrapper = QStringList{QStringLiteral("unshare"),
+                                  QStringLiteral("--mount"),
+                                  QStringLiteral("--propagation"),
+                                  QStringLiteral("private"),
+                                  QStringLiteral("sh"),
+                                  QStringLiteral("-c"),
+                                  QStringLiteral("mount --bind \"$0\" \"$1\" && exec \"$2\""),
+                                  zones.path(),
+                                  zone.absolutePath()};
+
+        // Each wake in a Kelvon of its own: an alert window is a clock that ticks, and would
+        // fire what comes next without any wake.
+        QString err;
+        auto launch = [&](QProcess& kelvon) {
+            start(kelvon, (fuse ? mount : under).path(), {},
+                  {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                   {QStringLiteral("DISPLAY"), desktop.display},
+                   {QStringLiteral("WAYLAND_DISPLAY"), {}},
+                   {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                    QStringLiteral("unix:path=/nonexistent")}},
+                  wrapper);
+        };
+        auto end = [&](QProcess& kelvon) {
+            stop(kelvon);
+            const QString said = QString::fromUtf8(kelvon.readAllStandardError());
+            err += said;
+            // With no tray the clock window shows and ticks, and would fire without any wake.
+            return kelvon.exitCode() == 0 && !said.contains(QLatin1String("no notification area"));
+        };
+        // From the second it was due to the file saying it fired.
+        auto late = [](const QDateTime& due) {
+            const QDateTime second(
+                due.date(), QTime(due.time().hour(), due.time().minute(), due.time().second()));
+            return QStringLiteral("%1 ms").arg(second.msecsTo(QDateTime::currentDateTime()));
+        };
+        const QString data = under.filePath(QStringLiteral("Kelvo.dat"));
+
+        Notes n;
+        const QDateTime first = QDateTime::currentDateTime().addSecs(3);
+        setSlot(n, 0, first, QStringLiteral("due at start"));
+        QVERIFY(saveDataFile(data, n));
+        QProcess atStart;
+        launch(atStart);
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[0] == 1, 20000);
+        qInfo("due after the start: fired %s after its second", qPrintable(late(first)));
+        QVERIFY2(end(atStart), qPrintable(err));
+
+        QProcess renamed;
+        launch(renamed);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(renamed), 60000);
+        QTest::qWait(1500); // past the start-up save
+        Notes more = fileIn(under);
+        const QDateTime second = QDateTime::currentDateTime().addSecs(2);
+        setSlot(more, 1, second, QStringLiteral("renamed in"));
+        QVERIFY(renameIn(under, more));
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[1] == 1, 20000);
+        qInfo("renamed in: fired %s after its second", qPrintable(late(second)));
+        QVERIFY2(end(renamed), qPrintable(err));
+        QCOMPARE(err.count(QLatin1String("is on a network or FUSE filesystem")), fuse ? 2 : 0);
+
+        if (wrapper.isEmpty())
+            QSKIP("a new zone needs root and unshare, and /etc/localtime a link");
+        QProcess zoned;
+        launch(zoned);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(zoned), 60000);
+        QTest::qWait(1500);
+        // Far ahead on this zone's clock; 4 s ahead on the clock of a zone 14 h east of UTC.
+        const QTimeZone east(QByteArrayLiteral("Etc/GMT-14"));
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        const QDateTime wall = utc.addSecs(east.offsetFromUtc(utc) + 4);
+        QVERIFY(east.offsetFromUtc(utc) - QDateTime::currentDateTime().offsetFromUtc() >= 3600);
+        Notes later = fileIn(under);
+        setSlot(later, 2, QDateTime(wall.date(), wall.time()), QStringLiteral("a zone east"));
+        QVERIFY(renameIn(under, later));
+        QTest::qWait(1000); // read, and planned for hours ahead
+        QCOMPARE(fileIn(under).NoteDone[2], qint16(0));
+        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Etc/GMT-14"), zoneFile + "~"));
+        QCOMPARE(::rename(QFile::encodeName(zoneFile + "~").constData(),
+                          QFile::encodeName(zoneFile).constData()),
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[2] == 1, 20000);
+        qInfo("a new zone: fired %s after its second",
+              qPrintable(late(utc.addSecs(4).toLocalTime())));
+        QVERIFY2(end(zoned), qPrintable(err));
     }
 
     // The X server ends after a firing with a sound (a log-out without a session manager):
