@@ -601,6 +601,28 @@ class ProcessTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(renamed), 60000);
         QTest::qWait(1500); // past the start-up save
         Notes more = fileIn(under);
+        if (!fuse) {
+            // A program that writes the file in place, in pieces: read once it is whole.
+            Notes far = more;
+            setSlot(far, 3, QDateTime::currentDateTime().addDays(1), QStringLiteral("in pieces"));
+            const QByteArray bytes = formatDataFile(far);
+            for (int k = 0; k < 3; ++k) {
+                QFile f(data);
+                QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(0));
+                for (int piece = 0; piece < 5; ++piece) {
+                    const qsizetype size = bytes.size() / 5;
+                    const QByteArray part = bytes.mid(piece * size, piece < 4 ? size : -1);
+                    QCOMPARE(f.write(part), part.size());
+                    QVERIFY(f.flush());
+                    QTest::qWait(50);
+                }
+                f.close();
+                QTest::qWait(500);
+            }
+            QVERIFY(!QFile::exists(data + QStringLiteral(".damaged")));
+            more = fileIn(under);
+            QCOMPARE(more.NoteMessage[3], QStringLiteral("in pieces"));
+        }
         const QDateTime second = QDateTime::currentDateTime().addSecs(2);
         setSlot(more, 1, second, QStringLiteral("renamed in"));
         QVERIFY(renameIn(under, more));
