@@ -82,16 +82,6 @@ class ProcessTest : public QObject {
         kelvon.waitForFinished(15000);
     }
 
-    // Another program's save: written beside the file, then renamed over it.
-    static bool renameIn(const QDir& dir, const Notes& n) {
-        QFile f(dir.filePath(QStringLiteral("Kelvo.dat.new")));
-        const QByteArray bytes = formatDataFile(n);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return false;
-        f.close();
-        return ::rename(QFile::encodeName(f.fileName()).constData(),
-                        QFile::encodeName(dir.filePath(QStringLiteral("Kelvo.dat"))).constData()) ==
-               0;
-    }
     static void setSlot(Notes& n, int slot, const QDateTime& at, const QString& message) {
         n.NoteDate[size_t(slot)] = DateText(at.date());
         n.NoteTime[size_t(slot)] = at.time().toString(QStringLiteral("HH:mm:ss"));
@@ -625,7 +615,7 @@ class ProcessTest : public QObject {
         }
         const QDateTime second = QDateTime::currentDateTime().addSecs(2);
         setSlot(more, 1, second, QStringLiteral("renamed in"));
-        QVERIFY(renameIn(under, more));
+        QVERIFY(saveDataFile(data, more)); // written beside it, renamed over it
         QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[1] == 1, 20000);
         qInfo("renamed in: fired %s after its second", qPrintable(late(second)));
         if (fuse) {
@@ -655,7 +645,7 @@ class ProcessTest : public QObject {
         QVERIFY(east.offsetFromUtc(utc) - QDateTime::currentDateTime().offsetFromUtc() >= 3600);
         Notes later = fileIn(under);
         setSlot(later, 2, QDateTime(wall.date(), wall.time()), QStringLiteral("a zone east"));
-        QVERIFY(renameIn(under, later));
+        QVERIFY(saveDataFile(data, later));
         QTest::qWait(1000); // read, and planned for hours ahead
         QCOMPARE(fileIn(under).NoteDone[2], qint16(0));
         QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Etc/GMT-14"), zoneFile + "~"));
