@@ -215,7 +215,16 @@ class AppTest : public QObject {
             QVERIFY2(!picture(name), qPrintable(name));
         pictures.close();
 
-        // The help file itself too: too large, or a device, gives the built-in copy.
+        // The help file itself too: too large, or a device, gives the built-in copy; 1 MiB
+        // exactly is still read.
+        QByteArray limit = "<p>Exactly the limit.</p>";
+        limit += QByteArray(1024 * 1024 - limit.size(), ' ');
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(limit) == 1024 * 1024);
+        file.close();
+        platform::HelpViewer& exact = platform::HelpViewer::open(missing, 3);
+        QVERIFY(exact.notice().isEmpty());
+        QVERIFY(exact.shownText().contains(QStringLiteral("Exactly the limit.")));
+        exact.close();
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(1024 * 1024 + 1, 'x'));
         file.close();

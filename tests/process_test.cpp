@@ -9,12 +9,19 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <map>
 #include <memory>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -30,9 +37,10 @@ class ProcessTest : public QObject {
 
     using Environment = std::map<QString, QString>; // an empty value unsets the variable
 
-    // The program started in `dir` with `args`, offscreen unless `changes` say otherwise.
+    // The program started in `dir` with `args`, offscreen unless `changes` say otherwise;
+    // through `wrapper` (a command that ends by running the program named last) where given.
     static void start(QProcess& kelvon, const QString& dir, const QStringList& args = {},
-                      const Environment& changes = {}) {
+                      const Environment& changes = {}, const QStringList& wrapper = {}) {
         kelvon.setWorkingDirectory(dir);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -47,7 +55,11 @@ class ProcessTest : public QObject {
         for (const auto& [name, value] : changes)
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
         kelvon.setProcessEnvironment(env);
-        kelvon.start(QStringLiteral(KELVON_BINARY), args);
+        if (wrapper.isEmpty())
+            kelvon.start(QStringLiteral(KELVON_BINARY), args);
+        else
+            kelvon.start(wrapper.constFirst(),
+                         wrapper.mid(1) + QStringList{QStringLiteral(KELVON_BINARY)} + args);
         // Until exec, the child is a copy of this test, signal handlers and all.
         kelvon.waitForStarted(30000);
     }
@@ -70,6 +82,119 @@ class ProcessTest : public QObject {
         ::kill(pid_t(kelvon.processId()), SIGTERM);
         kelvon.waitForFinished(15000);
     }
+
+    static void setSlot(Notes& n, int slot, const QDateTime& at, const QString& message) {
+        n.NoteDate[size_t(slot)] = DateText(at.date());
+        n.NoteTime[size_t(slot)] = at.time().toString(QStringLiteral("HH:mm:ss"));
+        n.NoteMessage[size_t(slot)] = message;
+        n.NoteDone[size_t(slot)] = 0;
+    }
+    static bool run(const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit &&
+               p.exitCode() == 0;
+    }
+
+    // An X server with a notification area (trayer), where Kelvon's main window sleeps hidden
+    // and only the wall alarm and the file watch wake it.
+    struct TrayDesktop {
+        QProcess xvfb, trayer;
+        QString display, why;
+        bool up() {
+            for (const char* tool : {"Xvfb", "trayer", "xwininfo"})
+                if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+                    why = QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
+                    return false;
+                }
+            xvfb.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            if (!xvfb.waitForStarted(10000) || !xvfb.waitForReadyRead(15000)) {
+                why = QStringLiteral("Xvfb did not start");
+                return false;
+            }
+            display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine().trimmed());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), display);
+            trayer.setProcessEnvironment(env);
+            trayer.start(QStringLiteral("trayer"),
+                         {QStringLiteral("--SetDockType"), QStringLiteral("true")});
+            for (int k = 0; k < 100; ++k) {
+                QProcess tree;
+                tree.setProcessEnvironment(env);
+                tree.start(QStringLiteral("xwininfo"),
+                           {QStringLiteral("-root"), QStringLiteral("-tree")});
+                tree.waitForFinished(5000);
+                if (tree.readAllStandardOutput().contains("\"trayer\"")) {
+                    QTest::qWait(500); // the panel maps a moment before it owns the tray
+                    return true;
+                }
+                QTest::qWait(100);
+            }
+            why = QStringLiteral("trayer did not start");
+            return false;
+        }
+        ~TrayDesktop() {
+            for (QProcess* p : {&trayer, &xvfb}) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+    };
+
+    // A lock held by this test, as a copy of Kelvon would hold it: its address written in,
+    // answering a request after `answerMs`, or, with -1, no longer answering (a copy that is
+    // ending) and dropping the lock after `releaseMs`.
+    struct Holder {
+        QByteArray path;
+        int lockFd = -1, listenFd = -1;
+        std::thread thread;
+        Holder(const QString& lockPath, int answerMs, int releaseMs)
+            : path(QFile::encodeName(lockPath)) {
+            lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            ::fchmod(lockFd, 0666); // for a start as another user
+            ::flock(lockFd, LOCK_EX);
+            listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_un sa{};
+            sa.sun_family = AF_UNIX;
+            socklen_t length = sizeof sa;
+            ::bind(listenFd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa_family_t));
+            ::listen(listenFd, 4);
+            ::getsockname(listenFd, reinterpret_cast<sockaddr*>(&sa), &length);
+            const QByteArray address =
+                '@' + QByteArray(sa.sun_path + 1, qsizetype(length - sizeof(sa_family_t) - 1)) +
+                '\n';
+            [[maybe_unused]] const ssize_t n =
+                ::write(lockFd, address.constData(), size_t(address.size()));
+            if (answerMs < 0) {
+                ::close(listenFd);
+                listenFd = -1;
+                thread = std::thread([this, releaseMs] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(releaseMs));
+                    ::unlink(path.constData());
+                    ::close(lockFd);
+                    lockFd = -1;
+                });
+                return;
+            }
+            thread = std::thread([this, answerMs] {
+                pollfd p{listenFd, POLLIN, 0};
+                if (::poll(&p, 1, 20000) <= 0) return;
+                const int fd = ::accept(listenFd, nullptr, nullptr);
+                char request[256];
+                [[maybe_unused]] const ssize_t got = ::recv(fd, request, sizeof request, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
+                ::send(fd, "ok\n", 3, MSG_NOSIGNAL);
+                ::close(fd);
+            });
+        }
+        ~Holder() {
+            thread.join();
+            if (listenFd >= 0) ::close(listenFd);
+            if (lockFd >= 0) ::close(lockFd);
+        }
+    };
 
   private Q_SLOTS:
     void commandLineAnswersWithoutStarting() {
@@ -199,6 +324,20 @@ class ProcessTest : public QObject {
         }
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(beside.state(), QProcess::Running); // another folder has a copy of its own
+        // A program Kelvon starts (a sound server, a help viewer) must not keep the lock.
+        const QString lockFile = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+        QString lockFlags;
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(first.processId()));
+        for (const QString& fd :
+             fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            if (QFileInfo(fds.filePath(fd)).symLinkTarget() == lockFile) {
+                QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(first.processId()).arg(fd));
+                QVERIFY(info.open(QIODevice::ReadOnly));
+                for (const QByteArray& line : info.readAll().split('\n'))
+                    if (line.startsWith("flags:"))
+                        lockFlags = QString::fromLatin1(line.mid(6).trimmed());
+            }
+        QVERIFY2(lockFlags.toUInt(nullptr, 8) & O_CLOEXEC, qPrintable(lockFlags));
         QCOMPARE(QFileInfo(data).lastModified(), modified);
         QFile f(data);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -300,6 +439,250 @@ class ProcessTest : public QObject {
         stop(kelvon);
         QCOMPARE(kelvon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(kelvon.exitCode(), 0);
+    }
+
+    // What a start meets at the lock file: something that is no file ends it at once with
+    // status 1; a holder counts as answering only as this user, and when it names the same
+    // lock file; one that is ending leaves its lock to the start.
+    void startBesideWhatHoldsTheLock_data() {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<int>("status");  // -1: it runs
+        QTest::addColumn<QString>("err"); // what standard error says where it ends
+        QTest::newRow("a FIFO") << "fifo" << 1 << "is a FIFO, not a file";
+        QTest::newRow("a socket") << "socket" << 1 << "is a socket, not a file";
+        QTest::newRow("a folder") << "folder" << 1 << "is a folder, not a file";
+        QTest::newRow("a holder answering after 500 ms")
+            << "late" << 0 << "; showing its clock window";
+        QTest::newRow("a holder of another user")
+            << "other user" << 1 << "did not answer within a second";
+        QTest::newRow("a copy that is ending") << "ending" << -1 << "";
+        QTest::newRow("a running copy's lock copied into another folder") << "copied" << -1 << "";
+        QTest::newRow("-platform offscreen as the last two arguments") << "platform" << -1 << "";
+    }
+
+    void startBesideWhatHoldsTheLock() {
+        QFETCH(QString, what);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir, other;
+        const QString lock = QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+        const QByteArray lockName = QFile::encodeName(lock);
+        std::unique_ptr<Holder> holder;
+        QProcess running, kelvon;
+        QStringList args, wrapper;
+        Environment env;
+        if (what == QLatin1String("fifo")) QCOMPARE(::mkfifo(lockName.constData(), 0600), 0);
+        if (what == QLatin1String("folder")) QVERIFY(QDir().mkdir(lock));
+        if (what == QLatin1String("socket"))
+            QCOMPARE(::mknod(lockName.constData(), S_IFSOCK | 0600, 0), 0);
+        if (what == QLatin1String("late")) holder = std::make_unique<Holder>(lock, 500, 0);
+        if (what == QLatin1String("ending")) holder = std::make_unique<Holder>(lock, -1, 300);
+        if (what == QLatin1String("other user")) {
+            wrapper =
+                QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                            QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+            if (geteuid() != 0 || !run(wrapper.constFirst(),
+                                       wrapper.mid(1) + QStringList{QStringLiteral(KELVON_BINARY),
+                                                                    QStringLiteral("-v")}))
+                QSKIP("needs root, setpriv, and a build that another user may run");
+            QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+            holder = std::make_unique<Holder>(lock, 0, 0);
+        }
+        if (what == QLatin1String("copied")) {
+            // Same filesystem, so the same device: only the inode tells the two files apart.
+            start(running, other.path());
+            const QString theirs = QDir(other.path()).filePath(QStringLiteral("Kelvo.dat.lock"));
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(theirs).size() > 0, 30000);
+            QVERIFY(QFile::copy(theirs, lock));
+        }
+        if (what == QLatin1String("platform")) {
+            args = QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+            env = {{QStringLiteral("QT_QPA_PLATFORM"), {}},
+                   {QStringLiteral("DISPLAY"), {}},
+                   {QStringLiteral("WAYLAND_DISPLAY"), {}}};
+        }
+        start(kelvon, dir.path(), args, env, wrapper);
+        if (status >= 0) {
+            QVERIFY(kelvon.waitForFinished(10000)); // never waits on what is in the way
+            QCOMPARE(kelvon.exitCode(), status);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(kelvon), 60000);
+            QCOMPARE(kelvon.state(), QProcess::Running);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat"))), 30000);
+            stop(kelvon);
+            QCOMPARE(kelvon.exitCode(), 0);
+        }
+        const QString said = QString::fromUtf8(kelvon.readAllStandardError()).trimmed();
+        if (status >= 0)
+            QVERIFY2(said.contains(err) && !said.contains(QLatin1Char('\n')), qPrintable(said));
+        else // nothing about a lock or another copy, only what a start offscreen says
+            QVERIFY2(!said.contains(QLatin1String("Kelvo.dat.lock")) &&
+                         !said.contains(QLatin1String("already running")),
+                     qPrintable(said));
+        if (what == QLatin1String("copied")) {
+            QCOMPARE(running.state(), QProcess::Running); // not asked to show, nor stopped
+            stop(running);
+        }
+    }
+
+    // The real wall alarm and file watch, with the main window asleep behind a tray icon: a
+    // reminder due just after the start fires, so does one renamed into the file, and a new
+    // time zone moves a reminder's moment. On a FUSE folder (bindfs), changes made in the
+    // folder beneath it are seen by looking.
+    void wakesAtTheMomentAtAChangeAndAtANewZone_data() {
+        QTest::addColumn<bool>("fuse");
+        QTest::newRow("local folder") << false;
+        QTest::newRow("FUSE folder") << true;
+    }
+
+    void wakesAtTheMomentAtAChangeAndAtANewZone() {
+        QFETCH(bool, fuse);
+        TrayDesktop desktop;
+        if (!desktop.up()) QSKIP(qPrintable(desktop.why));
+        QTemporaryDir tmp;
+        const QDir under(tmp.filePath(QStringLiteral("under"))),
+            mount(tmp.filePath(QStringLiteral("mount"))),
+            zones(tmp.filePath(QStringLiteral("zones")));
+        for (const QDir* d : {&under, &mount, &zones})
+            QVERIFY(QDir().mkdir(d->path()));
+        struct Unmount {
+            QString at;
+            ~Unmount() {
+                if (!at.isEmpty()) run(QStringLiteral("fusermount"), {QStringLiteral("-uz"), at});
+            }
+        } unmount;
+        if (fuse) {
+            if (!QFileInfo::exists(QStringLiteral("/dev/fuse"))) QSKIP("no /dev/fuse here");
+            if (!run(QStringLiteral("bindfs"), {under.path(), mount.path()}))
+                QSKIP("bindfs is missing or could not mount");
+            unmount.at = mount.path();
+        }
+        // The zone: the system's zone folder seen through a folder of the test's, in a mount
+        // namespace of Kelvon's own, so the test can replace the file /etc/localtime leads to.
+        QStringList wrapper;
+        const QFileInfo zone(QFileInfo(QStringLiteral("/etc/localtime")).canonicalFilePath());
+        const QString zoneFile = zones.filePath(zone.fileName());
+        if (geteuid() == 0 && QFileInfo(QStringLiteral("/etc/localtime")).isSymLink() &&
+            QFile::copy(zone.filePath(), zoneFile) &&
+            run(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("true")}))
+            wrapper = QStringList{QStringLiteral("unshare"),
+                                  QStringLiteral("--mount"),
+                                  QStringLiteral("--propagation"),
+                                  QStringLiteral("private"),
+                                  QStringLiteral("sh"),
+                                  QStringLiteral("-c"),
+                                  QStringLiteral("mount --bind \"$0\" \"$1\" && exec \"$2\""),
+                                  zones.path(),
+                                  zone.absolutePath()};
+
+        // Each wake in a Kelvon of its own: an alert window is a clock that ticks, and would
+        // fire what comes next without any wake.
+        QString err;
+        auto launch = [&](QProcess& kelvon) {
+            start(kelvon, (fuse ? mount : under).path(), {},
+                  {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                   {QStringLiteral("DISPLAY"), desktop.display},
+                   {QStringLiteral("WAYLAND_DISPLAY"), {}},
+                   {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                    QStringLiteral("unix:path=/nonexistent")}},
+                  wrapper);
+        };
+        auto end = [&](QProcess& kelvon) {
+            stop(kelvon);
+            const QString said = QString::fromUtf8(kelvon.readAllStandardError());
+            err += said;
+            // With no tray the clock window shows and ticks, and would fire without any wake.
+            return kelvon.exitCode() == 0 && !said.contains(QLatin1String("no notification area"));
+        };
+        // From the second it was due to the file saying it fired.
+        auto late = [](const QDateTime& due) {
+            const QDateTime second(
+                due.date(), QTime(due.time().hour(), due.time().minute(), due.time().second()));
+            return QStringLiteral("%1 ms").arg(second.msecsTo(QDateTime::currentDateTime()));
+        };
+        const QString data = under.filePath(QStringLiteral("Kelvo.dat"));
+
+        Notes n;
+        const QDateTime first = QDateTime::currentDateTime().addSecs(3);
+        setSlot(n, 0, first, QStringLiteral("due at start"));
+        QVERIFY(saveDataFile(data, n));
+        QProcess atStart;
+        launch(atStart);
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[0] == 1, 20000);
+        qInfo("due after the start: fired %s after its second", qPrintable(late(first)));
+        QVERIFY2(end(atStart), qPrintable(err));
+
+        QProcess renamed;
+        launch(renamed);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(renamed), 60000);
+        QTest::qWait(1500); // past the start-up save
+        Notes more = fileIn(under);
+        if (!fuse) {
+            // A program that writes the file in place, in pieces: read once it is whole.
+            Notes far = more;
+            setSlot(far, 3, QDateTime::currentDateTime().addDays(1), QStringLiteral("in pieces"));
+            const QByteArray bytes = formatDataFile(far);
+            for (int k = 0; k < 3; ++k) {
+                QFile f(data);
+                QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(0));
+                for (int piece = 0; piece < 5; ++piece) {
+                    const qsizetype size = bytes.size() / 5;
+                    const QByteArray part = bytes.mid(piece * size, piece < 4 ? size : -1);
+                    QCOMPARE(f.write(part), part.size());
+                    QVERIFY(f.flush());
+                    QTest::qWait(50);
+                }
+                f.close();
+                QTest::qWait(500);
+            }
+            QVERIFY(!QFile::exists(data + QStringLiteral(".damaged")));
+            more = fileIn(under);
+            QCOMPARE(more.NoteMessage[3], QStringLiteral("in pieces"));
+        }
+        const QDateTime second = QDateTime::currentDateTime().addSecs(2);
+        setSlot(more, 1, second, QStringLiteral("renamed in"));
+        QVERIFY(saveDataFile(data, more)); // written beside it, renamed over it
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[1] == 1, 20000);
+        qInfo("renamed in: fired %s after its second", qPrintable(late(second)));
+        if (fuse) {
+            // The folder beneath is the same folder: its lock is another file to the kernel,
+            // but a start there finds the copy running and hands over.
+            QProcess beneath;
+            start(beneath, under.path());
+            QVERIFY(beneath.waitForFinished(30000));
+            const QString said = QString::fromUtf8(beneath.readAllStandardError());
+            QVERIFY2(beneath.exitCode() == 0 &&
+                         said.endsWith(QLatin1String("showing its clock window\n")),
+                     qPrintable(said));
+        }
+        QVERIFY2(end(renamed), qPrintable(err));
+        QCOMPARE(err.count(QLatin1String("is on a network or FUSE filesystem")), fuse ? 2 : 0);
+
+        if (wrapper.isEmpty())
+            QSKIP("a new zone needs root and unshare, and /etc/localtime a link");
+        QProcess zoned;
+        launch(zoned);
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(zoned), 60000);
+        QTest::qWait(1500);
+        // Far ahead on this zone's clock; 4 s ahead on the clock of a zone 14 h east of UTC.
+        const QTimeZone east(QByteArrayLiteral("Etc/GMT-14"));
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        const QDateTime wall = utc.addSecs(east.offsetFromUtc(utc) + 4);
+        QVERIFY(east.offsetFromUtc(utc) - QDateTime::currentDateTime().offsetFromUtc() >= 3600);
+        Notes later = fileIn(under);
+        setSlot(later, 2, QDateTime(wall.date(), wall.time()), QStringLiteral("a zone east"));
+        QVERIFY(saveDataFile(data, later));
+        QTest::qWait(1000); // read, and planned for hours ahead
+        QCOMPARE(fileIn(under).NoteDone[2], qint16(0));
+        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Etc/GMT-14"), zoneFile + "~"));
+        QCOMPARE(::rename(QFile::encodeName(zoneFile + "~").constData(),
+                          QFile::encodeName(zoneFile).constData()),
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(fileIn(under).NoteDone[2] == 1, 20000);
+        qInfo("a new zone: fired %s after its second",
+              qPrintable(late(utc.addSecs(4).toLocalTime())));
+        QVERIFY2(end(zoned), qPrintable(err));
     }
 
     // The X server ends after a firing with a sound (a log-out without a session manager):

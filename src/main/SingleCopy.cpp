@@ -16,6 +16,18 @@ SingleCopy::Claim SingleCopy::claim() {
     case platform::InstanceLock::State::HeldElsewhere:
         m_lock.reset();
         return Claim::Running;
+    case platform::InstanceLock::State::Answered:
+        m_shown = true;
+        m_lock.reset();
+        return Claim::Running;
+    case platform::InstanceLock::State::Blocked:
+        m_notice = QStringLiteral("kelvon: %1 is %2, not a file; Kelvon keeps its lock there, so "
+                                  "it cannot tell whether another copy runs in %3: remove it and "
+                                  "start again")
+                       .arg(QDir::toNativeSeparators(lockPath()), m_lock->error(),
+                            QDir::toNativeSeparators(QDir::currentPath()));
+        m_lock.reset();
+        return Claim::Blocked;
     case platform::InstanceLock::State::Unavailable:
         break;
     }
@@ -27,7 +39,7 @@ SingleCopy::Claim SingleCopy::claim() {
 }
 
 bool SingleCopy::handOver() {
-    const bool shown = platform::InstanceLock::askHolder(lockPath(), 1000);
+    const bool shown = m_shown || platform::InstanceLock::askHolder(lockPath(), 1000);
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     m_notice =
         shown
@@ -40,4 +52,8 @@ bool SingleCopy::handOver() {
 
 void SingleCopy::listen(std::function<void()> onShow) {
     if (m_lock) m_lock->answer(std::move(onShow));
+}
+
+void SingleCopy::stopListening() {
+    if (m_lock) m_lock->stopAnswering();
 }

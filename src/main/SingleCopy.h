@@ -14,6 +14,7 @@ class SingleCopy {
         First,     // this copy runs
         Running,   // another copy runs in this folder
         Unguarded, // no lock can be made here: run without the guard
+        Blocked,   // something that is no file stands where the lock belongs: do not run
     };
 
     // Takes the folder's lock; needs no application object.
@@ -23,6 +24,8 @@ class SingleCopy {
     bool handOver();
     // Starts answering later starts; after claim() returned First, with an application object.
     void listen(std::function<void()> onShow);
+    // Ending: later starts no longer hand over to this copy, and take the lock once it is free.
+    void stopListening();
     // What claim() or handOver() had to say, for standard error.
     QString notice() const { return m_notice; }
 
@@ -31,4 +34,5 @@ class SingleCopy {
   private:
     std::unique_ptr<platform::InstanceLock> m_lock;
     QString m_notice;
+    bool m_shown = false; // the running copy, reached by another path, has answered already
 };

@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
             return shown ? 0 : 1;
         }
     }
+    if (claim == SingleCopy::Claim::Blocked) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
+        return 1;
+    }
     if (claim == SingleCopy::Claim::Unguarded)
         std::fprintf(stderr, "%s\n", qUtf8Printable(copy.notice()));
 
@@ -63,7 +67,10 @@ int main(int argc, char** argv) {
         });
     Main();
     // Ending by signal or by the session's end saves just as the tray menu's Exit does.
-    platform::WatchForEnd([] {
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&copy] { copy.stopListening(); });
+    platform::WatchForEnd([&copy] {
+        // A start from now on waits for this copy's last save and runs in its place.
+        copy.stopListening();
         if (IsLoaded<frmPopTray>() || IsLoaded<frmTray>())
             Default<frmPopTray>().EndProgram(false);
         else

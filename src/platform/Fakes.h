@@ -98,11 +98,30 @@ class FakeWallAlarm : public WallAlarm {
 
 class FakeFileWatch : public FileWatch {
   public:
-    void watch(const QStringList& p) override { paths = p; }
+    void watch(const QStringList& p) override {
+        paths = p;
+        FileWatch::watch(p);
+    }
+    // The system told of a change to a watched file; a blind one tells nothing.
     void change() {
-        if (onChange) onChange();
+        if (!blind && onChange) onChange();
     }
     QStringList paths;
+    // Like a network or FUSE filesystem: changes made elsewhere are not told. Set before watch().
+    bool blind = false;
+    // No watch can be added, as where the user's limit of watches is reached.
+    bool failAdd = false;
+
+  protected:
+    QStringList follow(const std::vector<Place>& places) override {
+        QStringList why;
+        for (const Place& place : places)
+            if (failAdd)
+                why << unwatchedText(place, QStringLiteral("no watch left"));
+            else if (blind)
+                why << blindText(place);
+        return why;
+    }
 };
 
 struct Fakes {

@@ -14,6 +14,8 @@ class InstanceLock {
         Held,          // this process holds the lock
         HeldElsewhere, // a live process holds it
         Unavailable,   // no lock can be made here; error() says why
+        Blocked,       // something that is not a file is in the way; error() says what
+        Answered,      // taken by another path to the same file, whose copy runs and shows itself
     };
 
     explicit InstanceLock(const QString& path);
@@ -29,9 +31,11 @@ class InstanceLock {
 
     // While held, answers later starts from the event loop: each request to show runs onShow.
     void answer(std::function<void()> onShow);
+    // From now on later starts find no one answering, and take the lock once it is dropped.
+    void stopAnswering();
 
     // Asks the process holding the lock at `path` to show itself; true once it acknowledged,
-    // false when it did not within `timeoutMs`.
+    // false when it did not within `timeoutMs` or dropped the lock meanwhile.
     static bool askHolder(const QString& path, int timeoutMs);
 
   private:

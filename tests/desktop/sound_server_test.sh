@@ -265,10 +265,12 @@ if editor_open || editor_open; then
     for k in "${!NAMES[@]}"; do
         win_info "$EDITOR"
         # Test button k: 330 twips square at 9225, 345 + 330 k; 15 twips to the pixel.
-        PRESS_MS=$(($(now_ms) + 200)) # click_at waits 200 ms after moving the pointer
+        # Taken before the click: the press comes some time after (click_at moves the pointer
+        # and waits 200 ms), and a window that began later would cut the sound's head off.
+        CLICK_MS=$(now_ms)
         click_at $((W_X + 626)) $((W_Y + 32 + 22 * k)) 1
-        heard "the editor's test button beside ${CAPTIONS[k]}" "$k" "$PRESS_MS" &&
-            echo "#      heard $((S_AT - PRESS_MS)) ms after the click"
+        heard "the editor's test button beside ${CAPTIONS[k]}" "$k" "$CLICK_MS" &&
+            echo "#      heard $((S_AT - CLICK_MS)) ms after the click began (the press is 200 ms in)"
     done
     # OK (1080 x 435 twips at 8430, 3240): Enter would press the test button that has the focus.
     win_info "$EDITOR"
