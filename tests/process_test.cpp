@@ -752,6 +752,14 @@ class ProcessTest : public QObject {
         QVERIFY(kelvon.waitForStarted());
         // It fires at its first tick and records that in the file.
         QTRY_VERIFY_WITH_TIMEOUT(fileIn(QDir(dir.path())).NoteDone[0] == 1, 30000);
+        // Another program renames in a reminder due in an hour: the ending's save keeps it.
+        Notes theirs = fileIn(QDir(dir.path()));
+        setSlot(theirs, 1, QDateTime::currentDateTime().addSecs(3600), QStringLiteral("later"));
+        const QString written = QDir(dir.path()).filePath(QStringLiteral("theirs.tmp"));
+        QVERIFY(saveDataFile(written, theirs));
+        QVERIFY(::rename(QFile::encodeName(written).constData(),
+                         QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("Kelvo.dat")))
+                             .constData()) == 0);
         ::kill(pid_t(kelvon.processId()), signal);
         QVERIFY(kelvon.waitForFinished(15000));
         QCOMPARE(kelvon.exitStatus(), QProcess::NormalExit);
@@ -760,6 +768,8 @@ class ProcessTest : public QObject {
         QCOMPARE(after.NoteDone[0], qint16(0));
         QCOMPARE(after.NoteDate[0], DateText(QDate::currentDate().addDays(1)));
         QCOMPARE(after.NoteMessage[0], QStringLiteral("stretch"));
+        QCOMPARE(after.NoteMessage[1], QStringLiteral("later"));
+        QCOMPARE(after.NoteDone[1], qint16(0));
     }
 };
 

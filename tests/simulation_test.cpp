@@ -298,7 +298,7 @@ class SimulationTest : public QObject {
     // step of the clock or a resume, a new time zone, a data file written by another program.
     void asleepItWakesWhenSomethingCanChange() {
         QVERIFY2(changesOffset(QDate(2008, 3, 30)), "run with TZ=Europe/Berlin");
-        enum Event { Moment, Step, Zone, File };
+        enum Event { Moment, Step, Zone, File, BlindFile, NoWatchFile };
         struct Row {
             const char* name;
             QDateTime start;
@@ -338,6 +338,10 @@ class SimulationTest : public QObject {
              utc(2008, 10, 26, 1, 30), Moment, utc(2008, 10, 26, 1, 30), true, none},
             {"written by another program, due", at(2007, 3, 24, 9, 0), "03/24/07", "08:00:00", none,
              File, at(2007, 3, 24, 9, 0, 5), true, none},
+            {"written where changes go untold", at(2007, 3, 24, 9, 0), "03/24/07", "08:00:00", none,
+             BlindFile, at(2007, 3, 24, 9, 0, 2), true, none},
+            {"written where no watch could be added", at(2007, 3, 24, 9, 0), "03/24/07", "08:00:00",
+             none, NoWatchFile, at(2007, 3, 24, 9, 0, 2), true, none},
             {"a time compared as text", at(2007, 3, 24, 9, 0), "03/24/07", "1",
              at(2007, 3, 24, 10, 0), Moment, at(2007, 3, 24, 10, 0), true, none},
             {"a time that never comes", at(2007, 3, 24, 9, 0), "03/24/07", "noon", none, Step,
@@ -352,8 +356,12 @@ class SimulationTest : public QObject {
             file.NoteDate[0] = QString::fromLatin1(row.date);
             file.NoteTime[0] = QString::fromLatin1(row.time);
             file.NoteMessage[0] = QString::fromLatin1(row.name);
+            const bool written =
+                row.event == File || row.event == BlindFile || row.event == NoWatchFile;
             // Another program's reminder is not there yet.
-            t.writeFile(row.event == File ? Notes() : file);
+            t.writeFile(written ? Notes() : file);
+            t.fakes.watch->blind = row.event == BlindFile;
+            t.fakes.watch->failAdd = row.event == NoWatchFile;
             Default<frmNotify>();
             const frmPass& main = Default<frmPass>();
             const auto armed = [&] {
@@ -368,9 +376,12 @@ class SimulationTest : public QObject {
 
             if (row.event == Zone) qputenv("TZ", row.fires ? "Asia/Tokyo" : "America/New_York");
             t.fakes.clock->set(row.to.toLocalTime());
-            if (row.event == File) {
+            // Only where the system tells nothing of changes does it look at the file itself.
+            QVERIFY2(t.fakes.watch->polling() == (written && row.event != File), row.name);
+            if (written) {
                 t.writeFile(file);
                 t.fakes.watch->change();
+                if (row.event != File) t.fakes.watch->look(); // the look every 2 s
             } else if (row.event == Zone) {
                 t.fakes.watch->change();
             } else {
