@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <qt6keychain/keychain.h>
 
-namespace sync {
+namespace ksync {
 
 QString Config::defaultPath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -119,4 +119,4 @@ bool writeKeyring(const QString& key, const QString& password, QString* why) {
     return true;
 }
 
-} // namespace sync
+} // namespace ksync

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <optional>
 
-namespace sync {
+namespace ksync {
 
 struct Config {
     QUrl url; // the collection
@@ -29,4 +29,4 @@ QString keyringKey(const Config& config);
 std::optional<QString> readKeyring(const QString& key, QString* why);
 bool writeKeyring(const QString& key, const QString& password, QString* why);
 
-} // namespace sync
+} // namespace ksync

@@ -9,7 +9,7 @@
 #include <QSslError>
 #include <QXmlStreamReader>
 
-namespace sync {
+namespace ksync {
 namespace {
 
 constexpr qint64 MaxResponse = 16 * 1024 * 1024;
@@ -312,4 +312,4 @@ Reply Dav::makeCalendar(const QUrl& url, const QString& name) {
     return send("MKCALENDAR", url, body, {{"Content-Type", "application/xml; charset=utf-8"}});
 }
 
-} // namespace sync
+} // namespace ksync

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-namespace sync {
+namespace ksync {
 
 // How a request failed, which decides what the caller does next.
 enum class Failure {
@@ -89,4 +89,4 @@ class Dav {
     qint64 m_received = 0;
 };
 
-} // namespace sync
+} // namespace ksync

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <libical/ical.h>
 
-namespace sync {
+namespace ksync {
 namespace {
 
 // Kelvon reads an empty date as this long-past day.
@@ -49,12 +49,15 @@ QByteArray localZoneId() {
 
 // Zones named as every other client names them ("Europe/Berlin"), not under libical's own
 // prefix.
-icaltimezone* builtinZone(const QByteArray& location) {
+void setUpLibical() {
     static const bool once = [] {
-        icaltimezone_set_tzid_prefix("");
+        icalerror_set_errors_are_fatal(0);
         return true;
     }();
     Q_UNUSED(once)
+}
+
+icaltimezone* builtinZone(const QByteArray& location) {
     return icaltimezone_get_builtin_timezone(location.constData());
 }
 
@@ -159,12 +162,18 @@ std::optional<Alarm> alarmOf(icalcomponent* item, QString* why) {
         // Whole days are counted on the wall clock, the rest in elapsed seconds.
         const int days = offset / 86400;
         const int seconds = offset % 86400;
-        QDateTime at = localOf(t).addDays(days);
+        // On the local wall clock the texts are kept as they are, even at a time the clock
+        // skips; Kelvon compares them as texts too.
+        const QDateTime base = localOf(t);
+        Moment m{isLocalWall(t) ? QDate(t.year, t.month, t.day) : base.date(),
+                 isLocalWall(t) ? QTime(t.hour, t.minute, t.second) : base.time()};
+        m.date = m.date.addDays(days);
         if (seconds != 0) {
-            at = QDateTime(at.date(), at.time()).addSecs(seconds);
+            const QDateTime at = m.at().addSecs(seconds);
+            m = {at.date(), at.time()};
         }
-        found.moment = {at.date(), at.time()};
-        found.epoch = QDateTime(at.date(), at.time()).toSecsSinceEpoch();
+        found.moment = m;
+        found.epoch = m.at().toSecsSinceEpoch();
         return found;
     }
     *why = !any       ? QStringLiteral("no alarm")
@@ -285,11 +294,15 @@ void addDue(icalcomponent* calendar, icalcomponent* item, const QDateTime& at) {
     t.minute = at.time().minute();
     t.second = at.time().second();
     t.zone = zone;
+    // Named as every other client names it ("Europe/Berlin"), not under libical's prefix.
+    const QByteArray name = localZoneId();
     icalproperty* due = icalproperty_new_due(t);
-    icalproperty_set_parameter(due, icalparameter_new_tzid(icaltimezone_get_tzid(zone)));
+    icalproperty_set_parameter(due, icalparameter_new_tzid(name.constData()));
     icalcomponent_add_property(item, due);
-    icalcomponent_add_component(calendar,
-                                icalcomponent_new_clone(icaltimezone_get_component(zone)));
+    icalcomponent* definition = icalcomponent_new_clone(icaltimezone_get_component(zone));
+    if (icalproperty* id = icalcomponent_get_first_property(definition, ICAL_TZID_PROPERTY))
+        icalproperty_set_tzid(id, name.constData());
+    icalcomponent_add_component(calendar, definition);
 }
 
 } // namespace
@@ -348,6 +361,7 @@ SlotValues canonical(const SlotValues& v) {
 }
 
 Reading readItem(const QByteArray& ics) {
+    setUpLibical();
     Reading r;
     Component top(icalparser_parse_string(ics.constData()));
     int overrides = 0;
@@ -395,6 +409,7 @@ Reading readItem(const QByteArray& ics) {
 }
 
 QByteArray newItem(const SlotValues& v, const QString& uid, const QDateTime& now) {
+    setUpLibical();
     const QDateTime at = slotMoment(v).value_or(QDateTime(EmptyDateStandIn, QTime(0, 0)));
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent* cal = calendar.get();
@@ -427,6 +442,7 @@ QByteArray newItem(const SlotValues& v, const QString& uid, const QDateTime& now
 
 std::optional<QByteArray> updateItem(const QByteArray& ics, const SlotValues& v,
                                      const QDateTime& now) {
+    setUpLibical();
     Component top(icalparser_parse_string(ics.constData()));
     int overrides = 0;
     icalcomponent* item = itemOf(top.get(), &overrides);
@@ -489,4 +505,4 @@ std::optional<QByteArray> updateItem(const QByteArray& ics, const SlotValues& v,
     return textOf(top.get());
 }
 
-} // namespace sync
+} // namespace ksync

@@ -9,7 +9,7 @@
 #include <QString>
 #include <optional>
 
-namespace sync {
+namespace ksync {
 
 // One slot's values as the data file holds them.
 struct SlotValues {
@@ -55,4 +55,4 @@ QByteArray newItem(const SlotValues& values, const QString& uid, const QDateTime
 std::optional<QByteArray> updateItem(const QByteArray& ics, const SlotValues& values,
                                      const QDateTime& now);
 
-} // namespace sync
+} // namespace ksync

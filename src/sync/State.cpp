@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace sync {
+namespace ksync {
 namespace {
 
 QJsonObject valuesJson(const SlotValues& v) {
@@ -96,4 +96,4 @@ bool State::save(const QString& path, QString* why) const {
     return replaceFile(path, QJsonDocument(o).toJson(QJsonDocument::Compact), true, why);
 }
 
-} // namespace sync
+} // namespace ksync

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace sync {
+namespace ksync {
 
 struct SlotState {
     QString uid;
@@ -42,4 +42,4 @@ struct State {
     bool save(const QString& path, QString* why) const;
 };
 
-} // namespace sync
+} // namespace ksync

@@ -9,7 +9,7 @@
 #include <QUuid>
 #include <algorithm>
 
-namespace sync {
+namespace ksync {
 namespace {
 
 const QByteArray XmlHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
@@ -483,4 +483,4 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     return out;
 }
 
-} // namespace sync
+} // namespace ksync

@@ -6,7 +6,7 @@
 #include "sync/Dav.h"
 #include "sync/State.h"
 
-namespace sync {
+namespace ksync {
 
 struct Outcome {
     Failure failure = Failure::None;
@@ -17,4 +17,4 @@ struct Outcome {
 // `dataFile` is the path of Kelvo.dat; the state lives beside it.
 Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile);
 
-} // namespace sync
+} // namespace ksync

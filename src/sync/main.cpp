@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 
-using namespace sync;
+using namespace ksync;
 
 namespace {
 
