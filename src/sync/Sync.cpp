@@ -297,7 +297,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
                 const int f = freeSlot();
                 if (f >= 0) {
                     applies.push_back({s, L, *rd.slot, next, false, {}, {}});
-                    applies.push_back({f, SlotValues(), L, std::nullopt, true, {}, {}});
+                    applies.push_back({f, slotOf(local, f), L, std::nullopt, true, {}, {}});
                     sendNew(f, L);
                     notes << QStringLiteral("%1 was changed here and on the server: the server's "
                                             "version stays in it, this one is slot %2")
