@@ -93,6 +93,29 @@ class AlarmTest : public QObject {
         QCOMPARE(t.fakes.topmost->announced.size(), 1);
     }
 
+    // The user closed the alert window while the firing's box about a failed save waited: no
+    // announcement or request for attention is left for a window that is gone.
+    void alertClosedWhileABoxWaitedIsNotAnnounced() {
+        struct ClosingBox : platform::FakeMessageBox {
+            void show(const QString& text) override {
+                FakeMessageBox::show(text);
+                for (frmPass* alert : WindowTest::alertWindows())
+                    alert->close();
+            }
+        };
+        auto* box = new ClosingBox;
+        platform::installMessageBox(std::unique_ptr<platform::MessageBox>(box));
+        t.fakes.box = box;
+        frmPass& main = start(oneReminder(QStringLiteral("03/24/07"), QStringLiteral("14:30:00")));
+        QFile::setPermissions(DataFileName, QFile::ReadOwner);
+        at(2007, 3, 24, 14, 30, 0);
+        main.Timer1_Timer();
+        QCOMPARE(box->texts.size(), 1);
+        QVERIFY(t.alertWindows().isEmpty());
+        QVERIFY(t.fakes.topmost->announced.isEmpty());
+        QVERIFY(t.fakes.topmost->attention.isEmpty());
+    }
+
     void dueTestOverDatesTimesAndFlags() {
         struct Case {
             const char* name;

@@ -339,6 +339,51 @@ class EditorTest : public QObject {
         }
     }
 
+    // The open editor follows another program's change at once, except in the row being typed
+    // in; at OK a row both changed keeps the user's and puts the file's in the first empty row,
+    // or names it in a box when every row is taken.
+    void openEditorFollowsTheFileAndKeepsBothAtOK() {
+        struct Case {
+            const char* name;
+            bool full;      // every row holds a reminder
+            bool typeInRow; // the user changes row 5 too
+        };
+        const Case cases[] = {
+            {"follows", false, false}, {"both kept", false, true}, {"no row free", true, true}};
+        for (const Case& c : cases) {
+            Notes n;
+            for (int i = 0; i < (c.full ? SlotCount : 8); ++i)
+                n.NoteMessage[i] = QStringLiteral("r%1").arg(i);
+            t.writeFile(n);
+            frmNotify& e = editor();
+            Default<frmPass>().setTimerEnabled(false);
+            e.show();
+            e.txtMessage[6]->setFocus();
+            if (c.typeInRow) e.txtMessage[5]->setText(QStringLiteral("mine"));
+            Notes theirs = n;
+            theirs.NoteMessage[5] = QStringLiteral("theirs");
+            theirs.NoteMessage[6] = QStringLiteral("focused");
+            t.writeFile(theirs);
+            Default<frmPass>().Timer1_Timer(); // an alert window's tick, as the main one sleeps
+            QCOMPARE(e.txtMessage[5]->text(),
+                     c.typeInRow ? QStringLiteral("mine") : QStringLiteral("theirs"));
+            QCOMPARE(e.txtMessage[6]->text(), QStringLiteral("r6"));
+            e.cmdOKnotify->click();
+            const Notes file = t.fileNotes();
+            QVERIFY2(file.NoteMessage[6] == QStringLiteral("focused"), c.name);
+            QVERIFY2(file.NoteMessage[5] ==
+                         (c.typeInRow ? QStringLiteral("mine") : QStringLiteral("theirs")),
+                     c.name);
+            QVERIFY2((file.NoteMessage[8] == QStringLiteral("theirs")) == (c.typeInRow && !c.full),
+                     c.name);
+            QVERIFY2(e.txtMessage[8]->text() == file.NoteMessage[8], c.name);
+            QVERIFY2((t.fakes.box->texts.size() == 1) == c.full, c.name);
+            if (c.full) QVERIFY(t.fakes.box->texts.constFirst().contains(QStringLiteral("theirs")));
+            t.cleanup();
+            t.init();
+        }
+    }
+
     void soundTestsPlayTheirFileAndChangeNothing() {
         frmNotify& e = editor();
         e.optAlert->setChecked(true);

@@ -1,6 +1,7 @@
 // Damaged files, awkward disks, a clock that goes back, and saves killed half-way.
 
 #include "WindowTest.h"
+#include "main/Startup.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -82,7 +83,7 @@ void writeRaw(const QByteArray& bytes) {
 QStringList strayFiles() {
     return QDir()
         .entryList(QDir::Files | QDir::Hidden | QDir::System)
-        .filter(QRegularExpression(QStringLiteral("^(?!Kelvo\\.dat$)")));
+        .filter(QRegularExpression(QStringLiteral("^(?!Kelvo\\.dat(\\.writers)?$)")));
 }
 
 // Runs `body` in a child process that only touches files; its exit code, or -1.
@@ -190,6 +191,169 @@ class ReliabilityTest : public QObject {
         QVERIFY2(failures.isEmpty(),
                  qPrintable(QString::number(failures.size()) + QStringLiteral(" rows wrong: ") +
                             failures.mid(0, 8).join(QStringLiteral("; "))));
+    }
+
+    // Another program changes the file; whatever Kelvon saves next keeps that change, and what
+    // the user typed in the open editor is kept too: in its row, the file's beside it.
+    void otherWritersChangesSurviveEverySave() {
+        struct Change {
+            const char* name;
+            std::function<void(Notes&)> write;
+            // Whether the file holds the change (and, for a typed row 2, "mine" besides).
+            std::function<bool(const Notes&)> holds;
+        };
+        auto hasMessage = [](const Notes& n, const QString& m) {
+            return std::find(n.NoteMessage.begin(), n.NoteMessage.end(), m) != n.NoteMessage.end();
+        };
+        const Change changes[] = {
+            {"added", [](Notes& n) { n.NoteMessage[3] = QStringLiteral("by script"); },
+             [&](const Notes& n) { return hasMessage(n, QStringLiteral("by script")); }},
+            {"changed", [](Notes& n) { n.NoteMessage[2] = QStringLiteral("run"); },
+             [&](const Notes& n) { return hasMessage(n, QStringLiteral("run")); }},
+            {"cleared",
+             [](Notes& n) {
+                 n.NoteDate[2] = n.NoteMessage[2] = n.NoteTime[2] = QString();
+                 n.RepeatWeekly[2] = 0;
+                 n.NoteDone[2] = 1;
+             },
+             [&](const Notes& n) { return !hasMessage(n, QStringLiteral("walk")); }},
+            {"re-armed", [](Notes& n) { n.NoteDone[4] = 0; },
+             [](const Notes& n) { return n.NoteDone[4] == 0; }},
+            {"headers", [](Notes& n) { n.FileHeader1 = QStringLiteral("MINE"); },
+             [](const Notes& n) { return n.FileHeader1 == QStringLiteral("MINE"); }},
+            {"sound",
+             [](Notes& n) {
+                 n.SoundAlert = false;
+                 n.SoundDive = true;
+             },
+             [](const Notes& n) { return n.SoundDive && !n.SoundAlert; }},
+        };
+        enum Typed { Hidden, SameRow, OtherRow };
+        enum Save { Firing, Acknowledgement, EditorOK, PickerOK, Exit };
+        for (const Change& change : changes)
+            for (const Typed typed : {Hidden, SameRow, OtherRow})
+                for (const Save save : {Firing, Acknowledgement, EditorOK, PickerOK, Exit}) {
+                    const QString row = QStringLiteral("%1, typed %2, save %3")
+                                            .arg(QLatin1String(change.name))
+                                            .arg(typed)
+                                            .arg(save);
+                    Notes n;
+                    n.FileHeader1 = QStringLiteral("OURS");
+                    n.SoundAlert = true;
+                    n.NoteDate[0] = QStringLiteral("03/24/07"); // due in a second
+                    n.NoteTime[0] = QStringLiteral("14:30:00");
+                    n.NoteDate[1] = QStringLiteral("03/24/07"); // fired, weekly
+                    n.NoteTime[1] = QStringLiteral("14:00:00");
+                    n.RepeatWeekly[1] = 1;
+                    n.NoteDone[1] = 1;
+                    n.NoteDate[2] = QStringLiteral("03/25/07");
+                    n.NoteMessage[2] = QStringLiteral("walk");
+                    n.NoteTime[2] = QStringLiteral("09:00:00");
+                    n.RepeatWeekly[2] = 1;
+                    n.NoteDate[4] = QStringLiteral("03/25/07"); // once, done
+                    n.NoteTime[4] = QStringLiteral("10:00:00");
+                    n.NoteDone[4] = 1;
+                    t.writeFile(n);
+                    frmNotify& e = Default<frmNotify>();
+                    Default<frmPass>();
+                    if (typed != Hidden) {
+                        Default<frmPass>().setTimerEnabled(false);
+                        e.show();
+                        e.txtMessage[typed == SameRow ? 2 : 7]->setText(QStringLiteral("mine"));
+                    }
+                    Notes theirs = n;
+                    change.write(theirs);
+                    t.writeFile(theirs);
+                    switch (save) {
+                    case Firing:
+                        t.fakes.clock->advanceSeconds(1);
+                        Default<frmPass>().Timer1_Timer();
+                        break;
+                    case Acknowledgement:
+                        Default<frmPass>().cmdOK_Click();
+                        break;
+                    case EditorOK:
+                        e.cmdOKnotify->click();
+                        break;
+                    case PickerOK:
+                        t.whileModal([] { Default<frmCal>().Command1->click(); },
+                                     [&] { e.txtDateNotify_Click(9); });
+                        break;
+                    case Exit:
+                        Default<frmPopTray>().EndProgram(false);
+                        break;
+                    }
+                    const Notes file = t.fileNotes();
+                    QVERIFY2(change.holds(file), qPrintable(row));
+                    if (save == Firing) QVERIFY2(file.NoteDone[0] == 1, qPrintable(row));
+                    if (save == Acknowledgement)
+                        QVERIFY2(file.NoteDate[1] == QStringLiteral("03/31/07"), qPrintable(row));
+                    // Typed: saved by OK; until then held by the editor, and saved where no
+                    // change of the file's meets it.
+                    if (typed != Hidden) {
+                        const bool saved = save == EditorOK || typed == OtherRow ||
+                                           std::string(change.name) == "added" ||
+                                           std::string(change.name) == "re-armed" ||
+                                           std::string(change.name) == "headers" ||
+                                           std::string(change.name) == "sound";
+                        if (save != Exit)
+                            QVERIFY2(e.txtMessage[typed == SameRow ? 2 : 7]->text() ==
+                                         QStringLiteral("mine"),
+                                     qPrintable(row));
+                        QVERIFY2(hasMessage(file, QStringLiteral("mine")) == saved,
+                                 qPrintable(row));
+                    }
+                    QVERIFY2(t.fakes.box->texts.isEmpty(), qPrintable(row));
+                    t.cleanup();
+                    t.init();
+                }
+    }
+
+    // A slot set again by another program fires; one whose save failed stays fired.
+    void rearmedFromOutsideFiresAgain() {
+        Notes n;
+        n.NoteDate[0] = QStringLiteral("03/24/07");
+        n.NoteTime[0] = QStringLiteral("14:00:00");
+        n.NoteMessage[0] = QStringLiteral("tea");
+        t.writeFile(n);
+        Default<frmNotify>();
+        Default<frmPass>().Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 1);
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+        n.NoteDone[0] = 0; // another program sets it again
+        t.writeFile(n);
+        Default<frmPass>().Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 2);
+        QCOMPARE(t.fileNotes().NoteDone[0], qint16(1));
+        // The same file written again by a program that knows nothing of the firing: it stays.
+        Default<frmPass>().Timer1_Timer();
+        QCOMPARE(t.alertWindows().size(), 2);
+    }
+
+    // Start-up keeps an existing file's header lines; a new file gets the fixed texts.
+    void startUpKeepsTheHeaderLines() {
+        for (const bool existing : {true, false}) {
+            if (existing) {
+                Notes n;
+                n.FileHeader1 = QStringLiteral("mine 1");
+                n.FileHeader2 = QStringLiteral("mine 2");
+                t.writeFile(n);
+            }
+            Main();
+            Default<frmTray>().Timer1->stop();
+            Default<frmTray>().Timer1_Timer(); // start-up's save
+            const Notes file = t.fileNotes();
+            QCOMPARE(file.FileHeader1,
+                     existing
+                         ? QStringLiteral("mine 1")
+                         : QStringLiteral(
+                               "THIS IS A SELF UPDATING FILE AND WILL CRASH IF TAMPERED WITH."));
+            QCOMPARE(file.FileHeader2, existing ? QStringLiteral("mine 2")
+                                                : QStringLiteral("DELETE FILE COMPLETELY IF "
+                                                                 "PROBLEM ARISES."));
+            t.cleanup();
+            t.init();
+        }
     }
 
     void awkwardDisksLoseNothing() {

@@ -157,13 +157,58 @@ class SimulationTest : public QObject {
             return t.fakes.alarm->armed ? t.fakes.alarm->moment : QDateTime();
         };
 
+        QDateTime now = start;
+        // What the file must hold: the model's reminders as entered, moved on and marked.
+        const auto modelFile = [&] {
+            Notes n;
+            n.SoundAlert = true;
+            for (int i = 0; i < SlotCount; ++i) {
+                const Reminder& r = model.slots[size_t(i)];
+                n.NoteDate[i] =
+                    r.date.isNull() ? QString() : r.date.toString(QStringLiteral("MM/dd/yy"));
+                n.NoteTime[i] = r.time;
+                n.NoteMessage[i] = QStringLiteral("slot %1").arg(i);
+                n.RepeatDaily[i] = qint16(r.repeat == Daily);
+                n.RepeatWeekly[i] = qint16(r.repeat == Weekly);
+                n.RepeatMonthly[i] = qint16(r.repeat == Monthly);
+                n.NoteDone[i] = qint16(r.done);
+            }
+            return n;
+        };
+        // Other programs write the file too: a reminder moved to tomorrow, written at once or in
+        // two pieces, or a fired one set again for tomorrow.
+        enum Writer { Moved, InPieces, Rearmed };
+        const auto writeFromOutside = [&](Writer writer, std::mt19937& r) {
+            int slot = std::uniform_int_distribution<int>(0, SlotCount - 1)(r);
+            if (writer == Rearmed) {
+                for (int k = 0; k < SlotCount; ++k, slot = (slot + 1) % SlotCount)
+                    if (model.slots[size_t(slot)].done) break;
+            }
+            Reminder& m = model.slots[size_t(slot)];
+            m.date = now.date().addDays(1);
+            m.done = false;
+            const QByteArray bytes = formatDataFile(modelFile());
+            QFile f(DataFileName);
+            if (writer == InPieces) {
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes.left(bytes.size() / 2)) > 0);
+                f.close();
+                t.fakes.watch->change();
+            }
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+            f.close();
+            t.fakes.watch->change();
+        };
+
         std::mt19937 rng(2007);
         std::multiset<QDateTime> acks;
         std::set<QDialog*> seen;
-        int firings = 0, ticks = 0, wakes = 0, editorVisits = 0;
-        QDateTime now = start;
+        int firings = 0, ticks = 0, wakes = 0, editorVisits = 0, outside = 0;
         while (now < end) {
             ++ticks;
+            if (std::uniform_int_distribution<int>(0, 299)(rng) == 0) {
+                writeFromOutside(Writer(outside % 3), rng);
+                ++outside;
+            }
             if (alarmAt().isValid() && alarmAt() <= now) {
                 t.fakes.alarm->wake();
                 ++wakes;
@@ -233,11 +278,18 @@ class SimulationTest : public QObject {
                 next = std::max(next, target);
             }
             if (alarmAt().isValid()) next = std::min(next, std::max(now, alarmAt()));
+            // Every save wrote what the model holds.
+            if (t.fileNotes() != modelFile())
+                QFAIL(qPrintable(QStringLiteral("at %1 the file differs from the model")
+                                     .arg(now.toString(Qt::ISODate))));
+            QVERIFY(t.fakes.box->texts.isEmpty());
             now = next;
             t.fakes.clock->set(now);
         }
-        qInfo("year: %d firings checked at %d moments, %d wake-ups, %d editor visits", firings,
-              ticks, wakes, editorVisits);
+        qInfo("year: %d firings checked at %d moments, %d wake-ups, %d editor visits, %d writes "
+              "by other programs",
+              firings, ticks, wakes, editorVisits, outside);
+        QVERIFY(outside > 30);
         QVERIFY(firings > 1500);
         QVERIFY(wakes < firings); // firings of one second share a wake-up
     }
@@ -278,6 +330,8 @@ class SimulationTest : public QObject {
              utc(2007, 3, 24, 9, 0), Zone, utc(2007, 3, 24, 8, 0), false, utc(2007, 3, 24, 14, 0)},
             {"the clock skips the time", at(2008, 3, 30, 1, 0), "03/30/08", "2:30 am",
              utc(2008, 3, 30, 1, 0), Moment, utc(2008, 3, 30, 1, 0), true, none},
+            {"due at the first second after the change", at(2008, 3, 30, 1, 0), "03/30/08",
+             "03:00:00", utc(2008, 3, 30, 1, 0), Moment, utc(2008, 3, 30, 1, 0), true, none},
             {"the clock repeats the time", at(2008, 10, 26, 1, 0), "10/26/08", "02:30:00",
              utc(2008, 10, 26, 0, 30), Moment, utc(2008, 10, 26, 0, 30), true, none},
             {"written in the repeated hour", utc(2008, 10, 26, 1, 10), "10/26/08", "02:30:00",

@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -273,6 +274,46 @@ TEST_F(StoreTest, DamagedValuesStopTheLoadWhereTheyStand) {
     EXPECT_EQ(fakes.box->texts, QStringList{DamagedFileMessage(false)});
     // What a good value reads as, where it is one.
     EXPECT_EQ(NoteTable.NoteMessage[0], QStringLiteral("plain words"));
+}
+
+// A program writing the file in place shows it half written for a moment: a damaged reading
+// that came with a change is told and kept only when it is still there a second later, and a
+// damaged copy kept earlier stays until then.
+TEST_F(StoreTest, WriterInPiecesIsNoDamageUnlessItStays) {
+    const QByteArray whole = formatDataFile(sample(QStringLiteral("whole")));
+    const QByteArray earlier = "\"an earlier damage\"\r\n";
+    for (const bool finishes : {true, false}) {
+        SCOPED_TRACE(finishes ? "finishes" : "stays half written");
+        write(earlier);
+        LoadNotes(); // told and kept at once: no change brought it
+        ASSERT_EQ(fakes.box->texts.size(), 1);
+        fakes.box->texts.clear();
+        write(whole.left(whole.size() / 2));
+        LoadAfterFileChange();
+        LoadNotes();
+        fakes.clock->advanceSeconds(0); // a tick within the second stays quiet too
+        LoadNotes();
+        EXPECT_TRUE(fakes.box->texts.isEmpty());
+        EXPECT_TRUE(DamageRecheckAt().isValid());
+        if (finishes) write(whole);
+        fakes.clock->advanceSeconds(1);
+        LoadNotes();
+        QFile copy(DamagedCopyName);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), finishes ? earlier : whole.left(whole.size() / 2));
+        EXPECT_EQ(fakes.box->texts.size(), finishes ? 0 : 1);
+        EXPECT_FALSE(DamageRecheckAt().isValid());
+        if (!finishes) {
+            // A copy deleted while the damaged file is still there is written again.
+            ASSERT_TRUE(QFile::remove(DamagedCopyName));
+            LoadNotes();
+            EXPECT_TRUE(QFileInfo::exists(DamagedCopyName));
+            EXPECT_EQ(fakes.box->texts.size(), 1);
+        }
+        write(whole);
+        LoadNotes();
+        fakes.box->texts.clear();
+    }
 }
 
 TEST_F(StoreTest, MissingFileAndTrailingLines) {

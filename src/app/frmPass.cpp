@@ -75,7 +75,10 @@ void frmPass::scheduleNextTick() {
     if (!waking) {
         waking = true;
         platform::WallAlarmService().onWake = [this] { Timer1_Timer(); };
-        platform::FileWatchService().onChange = [this] { Timer1_Timer(); };
+        platform::FileWatchService().onChange = [this] {
+            LoadAfterFileChange();
+            Timer1_Timer();
+        };
     }
     // The file's folder is the working directory of the moment.
     platform::FileWatchService().watch(
@@ -96,6 +99,10 @@ void frmPass::sleep() {
     // editor and the About box are both up); then it looks again each second, as a shown clock.
     if (next.isValid() && next <= now)
         next = ticking ? now.addMSecs(MsToNextTick(NowMsecOfSecond())) : now;
+    // A damaged reading that came with a change is looked at again a second later.
+    if (const QDateTime recheck = DamageRecheckAt();
+        recheck.isValid() && (!next.isValid() || recheck < next))
+        next = recheck;
     platform::WallAlarmService().arm(next);
 }
 

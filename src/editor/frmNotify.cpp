@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <vector>
 
 namespace {
 constexpr int SoundFlags = platform::SND_ASYNC | platform::SND_NODEFAULT;
@@ -54,6 +55,9 @@ frmNotify::frmNotify() {
     connect(cmdTest4, &QPushButton::clicked, this, [this] { cmdTest4_Click(); });
     connect(cmdOKnotify, &QPushButton::clicked, this, [this] { cmdOKnotify_Click(); });
     watchRowKeyboard();
+    SetFileFollower([](const Notes& before, const Notes& after) {
+        if (IsLoaded<frmNotify>()) Default<frmNotify>().followFile(before, after);
+    });
 }
 
 void frmNotify::Form_Load() {
@@ -67,11 +71,52 @@ void frmNotify::Form_Load() {
         SetValue(ckMonthly[i], NoteTable.RepeatMonthly[i]);
         settleRow(i);
     }
-    SetOption(soundGroup, optMessage, NoteTable.SoundMessage);
-    SetOption(soundGroup, optAlert, NoteTable.SoundAlert);
-    SetOption(soundGroup, optDive, NoteTable.SoundDive);
-    SetOption(soundGroup, OptAlarm, NoteTable.SoundAlarm);
+    setSound(NoteTable);
 }
+
+void frmNotify::setSound(const Notes& from) {
+    SetOption(soundGroup, optMessage, from.SoundMessage);
+    SetOption(soundGroup, optAlert, from.SoundAlert);
+    SetOption(soundGroup, optDive, from.SoundDive);
+    SetOption(soundGroup, OptAlarm, from.SoundAlarm);
+}
+
+void frmNotify::setRow(int i, const Notes& from, int slot) {
+    // The file's values as they stand: the repeat boxes' handlers would re-arm the slot.
+    m_following = true;
+    txtDateNotify[i]->setText(from.NoteDate[slot]);
+    txtMessage[i]->setText(from.NoteMessage[slot]);
+    txtTimeNote[i]->setText(from.NoteTime[slot]);
+    SetValue(ckDaily[i], from.RepeatDaily[slot]);
+    SetValue(ckWeekly[i], from.RepeatWeekly[slot]);
+    SetValue(ckMonthly[i], from.RepeatMonthly[slot]);
+    m_following = false;
+    settleRow(i);
+}
+
+void frmNotify::followFile(const Notes& before, const Notes& after) {
+    const bool open = isVisible();
+    const Notes shown = Shown();
+    const int focusRow = rowPlace(focusWidget()).first;
+    for (int i = 0; i < RowCount; ++i) {
+        if (SameRow(before, i, after, i) || SameRow(shown, i, after, i)) continue;
+        if (open) {
+            // The user's own change, or the row being typed in, waits for OK.
+            if (!SameRow(shown, i, m_opened, i) || i == focusRow) continue;
+            CopySlot(m_opened, i, after, i);
+        }
+        setRow(i, after, i);
+    }
+    if (!SameSound(before, after) && !SameSound(shown, after) &&
+        (!open || SameSound(shown, m_opened))) {
+        setSound(after);
+        m_opened.SoundMessage = after.SoundMessage;
+        m_opened.SoundAlert = after.SoundAlert;
+        m_opened.SoundDive = after.SoundDive;
+        m_opened.SoundAlarm = after.SoundAlarm;
+    }
+}
+
 
 void frmNotify::VScroll1_Change() {
     Frame1->move(Frame1->x(), -Px(VScroll1->value()));
@@ -81,21 +126,21 @@ void frmNotify::VScroll1_Scroll() {
 }
 
 void frmNotify::ckDaily_Click(int i) {
-    if (Value(ckDaily[i]) != 1) return;
+    if (m_following || Value(ckDaily[i]) != 1) return;
     Rearm(i);
     SetValue(ckWeekly[i], 0);
     SetValue(ckMonthly[i], 0);
 }
 
 void frmNotify::ckWeekly_Click(int i) {
-    if (Value(ckWeekly[i]) != 1) return;
+    if (m_following || Value(ckWeekly[i]) != 1) return;
     SetValue(ckDaily[i], 0);
     SetValue(ckMonthly[i], 0);
     Rearm(i);
 }
 
 void frmNotify::ckMonthly_Click(int i) {
-    if (Value(ckMonthly[i]) != 1) return;
+    if (m_following || Value(ckMonthly[i]) != 1) return;
     SetValue(ckDaily[i], 0);
     SetValue(ckWeekly[i], 0);
     Rearm(i);
@@ -211,6 +256,8 @@ void frmNotify::ShowRow(int row) {
 
 void frmNotify::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // What the user changes from here on is told apart from what the file changes.
+    m_opened = Shown();
     // The editor reopens where it was left. Where the control that had the focus has been
     // scrolled away, the focus comes back to the same box of the first row in view rather than
     // the rows to the focus; the window is not active yet, so this only chooses where it lands.
@@ -268,7 +315,10 @@ void frmNotify::cmdOKnotify_Click() {
         if (m_settled[size_t(i)] != std::pair(txtDateNotify[i]->text(), txtTimeNote[i]->text()))
             Rearm(i);
     // The user's OK that could not save keeps the editor open with what was typed.
-    if (!SaveMsg(byUser ? SaveBy::User : SaveBy::Program) && byUser) return;
+    m_meeting = byUser;
+    const bool saved = SaveMsg(byUser ? SaveBy::User : SaveBy::Program);
+    m_meeting = false;
+    if (!saved && byUser) return;
     for (int i = 0; i < RowCount; ++i)
         settleRow(i);
     Windows::MainWindow().setTimerEnabled(true);
@@ -292,12 +342,93 @@ Notes frmNotify::Shown() const {
     return shown;
 }
 
+Notes frmNotify::openSave(const Notes& known) const {
+    Notes out = Shown();
+    for (int i = 0; i < RowCount; ++i)
+        if (!SameRow(known, i, m_opened, i)) CopySlot(out, i, known, i);
+    if (SameSound(out, m_opened) || !SameSound(known, m_opened)) {
+        out.SoundMessage = known.SoundMessage;
+        out.SoundAlert = known.SoundAlert;
+        out.SoundDive = known.SoundDive;
+        out.SoundAlarm = known.SoundAlarm;
+    }
+    return out;
+}
+
+Notes frmNotify::meetAtOK(const Notes& file, const Notes& known, QStringList& lost) const {
+    const Notes user = Shown();
+    Notes out = user;
+    out.FileHeader1 = file.FileHeader1;
+    out.FileHeader2 = file.FileHeader2;
+    if (SameSound(user, m_opened)) {
+        out.SoundMessage = file.SoundMessage;
+        out.SoundAlert = file.SoundAlert;
+        out.SoundDive = file.SoundDive;
+        out.SoundAlarm = file.SoundAlarm;
+    }
+    std::vector<int> both; // rows the user and the file changed, each in its own way
+    for (int i = 0; i < RowCount; ++i) {
+        const bool userSame = SameRow(user, i, m_opened, i);
+        const bool fileSame = SameRow(file, i, m_opened, i);
+        if (userSame && !fileSame)
+            CopySlot(out, i, file, i);
+        else if (userSame && file.NoteDone[i] != known.NoteDone[i])
+            out.NoteDone[i] = file.NoteDone[i]; // set again, or done, by another program
+        else if (!fileSame && !SameRow(file, i, user, i))
+            both.push_back(i);
+    }
+    // The user's stays in its row; the file's takes the first row left empty.
+    for (const int i : both) {
+        int free = 0;
+        while (free < RowCount && !IsEmptyRow(out, free))
+            ++free;
+        if (free < RowCount) {
+            CopySlot(out, free, file, i);
+            continue;
+        }
+        lost << QStringLiteral("%1 %2 %3")
+                    .arg(file.NoteDate[i], file.NoteTime[i], file.NoteMessage[i])
+                    .simplified();
+    }
+    return out;
+}
+
 bool frmNotify::SaveMsg(SaveBy by) {
     // A failed save leaves the previous whole file. The program's own saves (ticks, firings,
     // acknowledgements) come again and again, and stay quiet after the first failure until a
     // save has worked; one the user asked for is answered every time.
     QString why;
-    if (saveDataFile(DataFileName, Shown(), &why)) {
+    QStringList lost;
+    Notes written;
+    const bool open = isVisible();
+    const bool saved = SaveNotes(
+        [&](const std::optional<Notes>& known, const std::optional<Notes>& theirs) {
+            if (m_meeting) {
+                const Notes base = known.value_or(Shown());
+                written = meetAtOK(theirs.value_or(base), base, lost);
+                return written;
+            }
+            const Notes ours = open && known ? openSave(*known) : Shown();
+            written = theirs ? MergeNotes(known.value_or(ours), ours, *theirs) : ours;
+            return written;
+        },
+        &why);
+    if (m_meeting) {
+        // The rows now hold what was saved: the user's, the file's, and the file's moved on.
+        const Notes shown = Shown();
+        for (int i = 0; i < RowCount; ++i)
+            if (!SameRow(shown, i, written, i)) setRow(i, written, i);
+        if (!SameSound(shown, written)) setSound(written);
+        NoteTable = written;
+        ApplyFiredLatch(NoteTable);
+        if (saved) m_opened = written;
+    }
+    if (!lost.isEmpty())
+        MsgBox(QStringLiteral("While the editor was open another program changed reminders that "
+                              "you changed too. Yours are saved; no row was free for these, "
+                              "which were not kept:\r\n") +
+               lost.join(QStringLiteral("\r\n")));
+    if (saved) {
         m_saveFailureTold = false;
         m_lastSaveFailure.clear();
         return true;

@@ -4,6 +4,7 @@
 #include "store/NoteTable.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <array>
 #include <utility>
 
@@ -44,6 +45,9 @@ class frmNotify : public QDialog, public NotifyLayout {
     void settleRow(int row);
     // What the editor shows, with the table's done flags and header texts.
     Notes Shown() const;
+    // Another program changed the file from `before` to `after`: the rows follow, those the user
+    // has changed in the open editor excepted, which meet the file's at OK.
+    void followFile(const Notes& before, const Notes& after);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,7 +70,19 @@ class frmNotify : public QDialog, public NotifyLayout {
     // The row and the place in it of a row's control; -1 for any other widget.
     std::pair<int, int> rowPlace(const QObject* control) const;
 
+    void setRow(int row, const Notes& from, int slot);
+    void setSound(const Notes& from);
+    // What a save writes while the editor is open: a row the user changed where the file changed
+    // too keeps the file's until OK decides.
+    Notes openSave(const Notes& known) const;
+    // OK's meeting of the user's rows and the file's, row by row against the rows as the editor
+    // opened; a reminder that found no free row is named in `lost`.
+    Notes meetAtOK(const Notes& file, const Notes& known, QStringList& lost) const;
+
     bool m_saveFailureTold = false;
+    bool m_following = false;  // rows set from the file, not by the user
+    bool m_meeting = false;    // the save is OK's
+    Notes m_opened;            // the rows and sound as the editor opened, following the file
     QString m_lastSaveFailure; // empty after a save that worked
     // Each row's date and time as last loaded, saved by OK, or set by a picker or a repeat.
     std::array<std::pair<QString, QString>, RowCount> m_settled;

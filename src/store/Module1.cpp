@@ -1,6 +1,7 @@
 #include "store/Module1.h"
 
 #include "platform/Platform.h"
+#include "platform/WriterLock.h"
 #include "store/DataFile.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <optional>
+#include <utility>
 
 bool DataFileExists() {
     QFile file(DataFileName);
@@ -23,7 +25,51 @@ QString DamagedFileMessage(bool kept) {
            copy;
 }
 
+namespace {
+
+std::function<void(const Notes&, const Notes&)>& follower() {
+    static std::function<void(const Notes&, const Notes&)> follow;
+    return follow;
+}
+
+bool loadAfterChange = false;
+// A damaged reading that came with a change of the file, and when it was first seen.
+struct HeldDamage {
+    size_t damage;
+    QDateTime since;
+};
+std::optional<HeldDamage> held;
+constexpr int DamageSettleMs = 1000;
+
+// A file far beyond any real one (junk appended) is not kept twice in memory: its hash stands
+// for it.
+constexpr qsizetype KeptBytesLimit = 64 * 1024;
+QByteArray keptForm(const QByteArray& bytes) {
+    if (bytes.size() <= KeptBytesLimit) return bytes;
+    return QByteArray::number(qulonglong(qHash(bytes))) + ' ' + QByteArray::number(bytes.size());
+}
+
+bool isKnown(const QByteArray& bytes) {
+    const auto& known = KnownDataFile();
+    return known && known->bytes == keptForm(bytes);
+}
+
+} // namespace
+
+void SetFileFollower(std::function<void(const Notes&, const Notes&)> follow) {
+    follower() = std::move(follow);
+}
+
+void LoadAfterFileChange() {
+    loadAfterChange = true;
+}
+
+QDateTime DamageRecheckAt() {
+    return held ? held->since.addMSecs(DamageSettleMs) : QDateTime();
+}
+
 void LoadNotes(DamageReport report) {
+    const bool afterChange = std::exchange(loadAfterChange, false);
     // One open per load: every shown clock window reloads once a second.
     QFile file(DataFileName);
     // Unbuffered: the whole file is read at once, so a read buffer would only be allocated
@@ -32,24 +78,26 @@ void LoadNotes(DamageReport report) {
     QByteArray bytes = file.readAll();
     const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
-    // Every byte is read and compared at every load. Bytes equal to those of the last whole
-    // load mean what they meant then (a whole load sets every value of the table), so the
-    // table is filled from that reading rather than by decoding the same bytes again.
-    struct WholeLoad {
-        QByteArray bytes;
-        Notes notes;
-    };
-    static std::optional<WholeLoad> last;
+    // Every byte is read and compared at every load. Bytes equal to those Kelvon last loaded
+    // whole or wrote mean what they meant then, so the table is filled from that rather than
+    // by decoding the same bytes again.
+    std::optional<KnownFile>& known = KnownDataFile();
     int read = DataFileValues;
-    if (last && !readFailed && bytes == last->bytes) {
-        NoteTable = last->notes;
+    std::optional<Notes> previous; // the table before a reading that may be held back
+    if (!readFailed && isKnown(bytes)) {
+        NoteTable = known->notes;
     } else {
+        previous = NoteTable;
         read = parseDataFile(bytes, NoteTable);
-        // A file far beyond any real one (junk appended) is not kept twice in memory.
-        if (read == DataFileValues && !readFailed && bytes.size() <= 64 * 1024)
-            last = WholeLoad{bytes, NoteTable};
-        else
-            last.reset();
+        if (read == DataFileValues && !readFailed) {
+            const std::optional<KnownFile> before =
+                std::exchange(known, KnownFile{keptForm(bytes), NoteTable});
+            // Another program's change: a latch holds only where the slot stayed as it was.
+            if (before) {
+                ReleaseLatchWhereChanged(before->notes, NoteTable);
+                if (follower()) follower()(before->notes, NoteTable);
+            }
+        }
     }
     ApplyFiredLatch(NoteTable);
     // One report per damage: every tick reloads, and the same damaged file would bring the box
@@ -59,9 +107,24 @@ void LoadNotes(DamageReport report) {
     if (read == DataFileValues && !readFailed) {
         reported.reset();
         copied.reset();
+        held.reset();
         return;
     }
     const size_t damage = qHash(bytes);
+    // A program writing the file in place shows it half written for a moment: what came with a
+    // change is told and kept only when it is still there a second later.
+    // Until then the table stays as it was: half a file would fire what it half says.
+    if (held && held->damage == damage) {
+        if (Now() < DamageRecheckAt()) {
+            if (previous) NoteTable = *previous;
+            return;
+        }
+    } else if (afterChange || held) {
+        held = HeldDamage{damage, Now()};
+        if (previous) NoteTable = *previous;
+        return;
+    }
+    held.reset();
     // Kept at once, by a quiet load too: any save from now on replaces the damaged file with
     // what could be read of it. The copy is private, as the data file is.
     static bool kept = false;
@@ -77,4 +140,36 @@ void LoadNotes(DamageReport report) {
     reported = damage;
     MsgBox(DamagedFileMessage(kept));
     reporting = false;
+}
+
+bool SaveNotes(const ComposeSave& compose, QString* why) {
+    // Held from the reading to the rename: no other writer of this project saves in between.
+    const platform::WriterLock lock(DataFileName);
+    std::optional<KnownFile>& known = KnownDataFile();
+    std::optional<Notes> theirs;
+    QByteArray bytes;
+    QFile file(DataFileName);
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        Notes read = known ? known->notes : NoteTable;
+        if (file.error() == QFileDevice::NoError && !isKnown(bytes) &&
+            parseDataFile(bytes, read) == DataFileValues)
+            theirs = std::move(read);
+        file.close();
+    }
+    const std::optional<Notes> before =
+        known ? std::optional<Notes>(known->notes) : std::optional<Notes>();
+    const Notes out = compose(before, theirs);
+    if (theirs) {
+        // Taken in even where the save then fails: the file holds it.
+        if (before) ReleaseLatchWhereChanged(*before, *theirs);
+        if (follower()) follower()(before.value_or(*theirs), out);
+        known = KnownFile{keptForm(bytes), *theirs};
+        NoteTable = out;
+        ApplyFiredLatch(NoteTable);
+    }
+    if (!saveDataFile(DataFileName, out, why)) return false;
+    known = KnownFile{keptForm(formatDataFile(out)), out};
+    held.reset();
+    return true;
 }
