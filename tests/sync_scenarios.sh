@@ -50,8 +50,11 @@ elif op == 'find':
             print('|'.join(slot(n))); break
 elif op == 'count':
     print(sum(1 for n in range(32) if slot(n)[1] == args[0]))
+elif op == 'index':
+    print(next(n for n in range(32) if slot(n)[1] == args[0]))
 elif op == 'free':
-    print(next(n for n in range(32) if not any(slot(n)[:3])))
+    free = [str(n) for n in range(32) if not any(slot(n)[:3])]
+    print(' '.join(free[:int(args[0]) if args else 1]))
 EOF
 }
 free_port() {
@@ -103,10 +106,7 @@ check "as one VTODO with its time zone, repeat and alarm" bash -c \
 yesterday="$(day yesterday)"
 slots set "$work/A/Kelvo.dat" 1 "$yesterday" "Water plants" 08:00:00 0 1 0 0
 ks A && ks B
-bslot() { # message: the slot of B that holds it
-    for n in $(seq 0 31); do [ "$(slots get "$work/B/Kelvo.dat" "$n" | cut -d'|' -f2)" = "$1" ] && { echo "$n"; return; }; done
-}
-n="$(bslot "Water plants")"
+n="$(slots index "$work/B/Kelvo.dat" "Water plants")"
 slots set "$work/B/Kelvo.dat" "$n" "$yesterday" "Water plants" 08:00:00 0 1 0 1
 ks B && ks A
 check "fired in B is done in A" test "$(slots find "$work/A/Kelvo.dat" "Water plants")" = "$yesterday|Water plants|08:00:00|0|1|0|1"
@@ -141,7 +141,7 @@ curl -s -u alice:secret -T "$work/phone.ics" -H 'Content-Type: text/calendar' \
 ks A
 expected_time="$(date -d "$(date -u -d tomorrow +%Y-%m-%d) 08:45:00 UTC" +%H:%M:%S)"
 check "a phone's task fills a slot, at its alarm" test "$(slots find "$work/A/Kelvo.dat" "Call the bank" | cut -d'|' -f1,3)" = "$(day tomorrow)|$expected_time"
-m="$(for k in $(seq 0 31); do [ "$(slots get "$work/A/Kelvo.dat" "$k" | cut -d'|' -f2)" = "Call the bank" ] && echo "$k"; done | head -n 1)"
+m="$(slots index "$work/A/Kelvo.dat" "Call the bank")"
 slots set "$work/A/Kelvo.dat" "$m" "$(day tomorrow)" "Call the bank" "$(date -d "$expected_time 1 hour" +%H:%M:%S)" 0 0 0 0
 ks A
 check "moved in Kelvon: DUE moves with the alarm, its offset kept" \
@@ -150,13 +150,13 @@ check "and the phone's description and category are kept" bash -c \
     "grep -q 'DESCRIPTION:Ask for the card' '$work/store/collection-root/alice/kelvon/phone-1.ics' && grep -q 'CATEGORIES:Errands' '$work/store/collection-root/alice/kelvon/phone-1.ics'"
 
 # Row: the server stopped in the middle of a sync loses nothing; the next catches up.
-free_now="$(for k in $(seq 0 31); do [ -z "$(slots get "$work/A/Kelvo.dat" "$k" | tr -d '|01')" ] && echo "$k"; done | head -n 12)"
+free_now="$(slots free "$work/A/Kelvo.dat" 12)"
 for k in $free_now; do slots set "$work/A/Kelvo.dat" "$k" "$(day '+3 days')" "Batch $k" 07:00:00 0 0 0 0; done
 before="$(collection | wc -l)"
 sha_before="$(sha256sum <"$work/A/Kelvo.dat")"
 ks A 2>"$work/mid.err" &
 sync_pid=$!
-for _ in $(seq 1 2000); do [ "$(collection | wc -l)" -ge $((before + 2)) ] && break; done
+for _ in $(seq 1 2000); do [ "$(collection | wc -l)" -ge $((before + 2)) ] && break; kill -0 "$sync_pid" 2>/dev/null || break; done
 stop_server
 wait "$sync_pid"
 code=$?

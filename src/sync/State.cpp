@@ -48,6 +48,7 @@ State State::load(const QString& path) {
     s.token = str(o, "token");
     s.lastSync = QDateTime::fromString(str(o, "lastSync"), Qt::ISODate);
     s.lastError = str(o, "lastError");
+    s.generation = qint64(o.value(QStringLiteral("generation")).toDouble());
     const QJsonObject slots = o.value(QStringLiteral("slots")).toObject();
     for (auto it = slots.begin(); it != slots.end(); ++it) {
         const QJsonObject e = it.value().toObject();
@@ -88,6 +89,7 @@ bool State::save(const QString& path, QString* why) const {
     }
     const QJsonObject o{{QStringLiteral("collection"), collection},
                         {QStringLiteral("token"), token},
+                        {QStringLiteral("generation"), double(generation)},
                         {QStringLiteral("lastSync"), lastSync.toString(Qt::ISODate)},
                         {QStringLiteral("lastError"), lastError},
                         {QStringLiteral("slots"), slotsJson},

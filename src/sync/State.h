@@ -30,6 +30,9 @@ struct ItemState {
 struct State {
     QString collection;
     QString token;
+    // Counts the syncs that went through: a new item's UID is made from it, the slot and its
+    // values, so that a send whose answer was lost is recognised, not sent twice.
+    qint64 generation = 0;
     QDateTime lastSync;
     QString lastError;
     QMap<int, SlotState> slots;

@@ -143,7 +143,7 @@ bool fetchChanges(Dav& dav, const QUrl& collection, State& st, Changes* ch, Repl
     return fetchData(dav, collection, wanted, ch, reply);
 }
 
-enum class Net { PutNew, PutUpdate, Delete };
+enum class Net { PutNew, PutUpdate, Delete, Adopt };
 
 struct NetStep {
     Net kind;
@@ -235,13 +235,24 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
             if (!busy.contains(s) && !st.slots.contains(s) && slotOf(local, s).isBlank()) return s;
         return -1;
     };
+    QHash<QString, int> sentNew; // by UID: the step in `net`
     auto sendNew = [&](int slot, const SlotValues& v) {
         if (!slotMoment(v)) {
             notes << QStringLiteral("%1: its date or time is not one Kelvon understands; not sent")
                          .arg(slotName(slot, v));
             return;
         }
-        const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString name = QStringLiteral("%1|%2|%3|%4|%5|%6|%7%8%9|%10")
+                                 .arg(collection.toString())
+                                 .arg(slot)
+                                 .arg(v.date, v.message, v.time)
+                                 .arg(v.daily)
+                                 .arg(v.weekly)
+                                 .arg(v.monthly)
+                                 .arg(v.done)
+                                 .arg(st.generation);
+        const QString uid = QUuid::createUuidV5(QUuid(), name).toString(QUuid::WithoutBraces);
+        sentNew.insert(uid, int(net.size()));
         net.push_back(
             {Net::PutNew, slot, uid + QStringLiteral(".ics"), uid, newItem(v, uid, now), {}, v});
         busy.insert(slot);
@@ -355,6 +366,15 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     for (auto it = ch.changed.cbegin(); it != ch.changed.cend(); ++it) {
         if (mappedHrefs.contains(it.key())) continue;
         Reading rd = readItem(it->ics);
+        if (sentNew.contains(rd.uid)) {
+            // Sent by an earlier sync whose answer never came: it is that slot's item already.
+            NetStep& step = net[sentNew.value(rd.uid)];
+            step.kind = Net::Adopt;
+            step.href = it.key();
+            step.etag = it->etag;
+            step.ics = it->ics;
+            continue;
+        }
         if (!rd.slot || rd.finished || mappedUids.contains(rd.uid)) {
             const QString reason = !rd.slot      ? rd.why
                                    : rd.finished ? QStringLiteral("completed")
@@ -395,6 +415,10 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     for (auto it = absorbed.cbegin(); it != absorbed.cend(); ++it)
         st.slots.insert(it.key(), *it);
     for (const NetStep& step : net) {
+        if (step.kind == Net::Adopt) {
+            st.slots.insert(step.slot, {step.uid, step.href, step.etag, step.ics, step.values});
+            continue;
+        }
         Reply r;
         const QUrl url = collection.resolved(QUrl(step.href));
         const QList<QPair<QByteArray, QByteArray>> type{
@@ -473,6 +497,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         items.remove(e.href);
     st.items = items;
     if (!incomplete) st.token = ch.token;
+    ++st.generation;
     st.notes = notes;
     st.lastSync = now;
     st.lastError.clear();
