@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -267,6 +268,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("watch"), QStringLiteral("Stay, and sync at every change of either side.")},
         {QStringLiteral("status"),
          QStringLiteral("Say when the last sync was, and what it could not take.")},
+        {QStringLiteral("verbose"),
+         QStringLiteral("Say how many requests a sync made and how many bytes it received.")},
         {QStringLiteral("user"), QStringLiteral("setup: the user name."), QStringLiteral("NAME")},
         {QStringLiteral("calendar"),
          QStringLiteral("setup: the calendar to use (default: \"Kelvon\", created when missing)."),
@@ -319,7 +322,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     Dav dav(config->url, config->user, passwordSource(*config), config->insecure);
+    QElapsedTimer took;
+    took.start();
     const Outcome out = syncNow(dav, *config, dataFile);
+    if (p.isSet(QStringLiteral("verbose")))
+        say(QStringLiteral("%1 requests, %2 bytes received, %3 ms")
+                .arg(dav.requests())
+                .arg(dav.received())
+                .arg(took.elapsed()));
     if (out.failure != Failure::None) {
         say(out.error);
         return 1;
