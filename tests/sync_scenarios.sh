@@ -199,5 +199,122 @@ if [ -x "$kelvon" ]; then
     check "not before its second" test -z "$early"
     kill "$kelvon_pid"; wait "$kelvon_pid" 2>/dev/null; kelvon_pid=""
 fi
+# Row: acknowledged on a phone (ACKNOWLEDGED at its alarm) is done in Kelvon; deleted on the
+# server clears its slot.
+phone="$work/store/collection-root/alice/kelvon/phone-1.ics"
+sed "s/^TRIGGER:-PT15M\r\$/TRIGGER:-PT15M\r\nACKNOWLEDGED:$(date -u -d '+2 days' +%Y%m%dT%H%M%SZ)\r/" "$phone" >"$work/acked.ics"
+curl -s -u alice:secret -T "$work/acked.ics" -H 'Content-Type: text/calendar' \
+    "http://127.0.0.1:$port/alice/kelvon/phone-1.ics" >/dev/null
+ks A
+check "acknowledged on a phone is done in Kelvon" test "$(slots find "$work/A/Kelvo.dat" "Call the bank" | cut -d'|' -f7)" = 1
+curl -s -u alice:secret -X DELETE "http://127.0.0.1:$port/alice/kelvon/phone-1.ics" >/dev/null
+ks A
+check "deleted on the server clears its slot" test -z "$(slots find "$work/A/Kelvo.dat" "Call the bank")"
+
+# Row: what Kelvon cannot hold stays on the server untouched and is named; with more items than
+# free slots the earliest are taken, and the rest wait for a slot.
+item() { # uid, summary, then lines inside the VTODO
+    local uid="$1" summary="$2"; shift 2
+    { printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VTODO\r\nUID:%s\r\nDTSTAMP:20260101T000000Z\r\nSUMMARY:%s\r\n' "$uid" "$summary"
+      printf '%s\r\n' "$@"; printf 'END:VTODO\r\nEND:VCALENDAR\r\n'; } >"$work/$uid.ics"
+    curl -s -u alice:secret -T "$work/$uid.ics" -H 'Content-Type: text/calendar' \
+        "http://127.0.0.1:$port/alice/kelvon/$uid.ics" >/dev/null
+}
+alarm=(BEGIN:VALARM ACTION:DISPLAY DESCRIPTION:x TRIGGER:-PT5M END:VALARM)
+item yearly "Birthday" "DUE:$(date -u -d '+5 days' +%Y%m%dT080000Z)" RRULE:FREQ=YEARLY "${alarm[@]}"
+item noalarm "Shopping" "DUE:$(date -u -d '+5 days' +%Y%m%dT080000Z)"
+item dateonly "Holiday" "DUE;VALUE=DATE:$(date -u -d '+5 days' +%Y%m%d)" "${alarm[@]}"
+sha_yearly="$(sha256sum <"$work/store/collection-root/alice/kelvon/yearly.ics")"
+mkdir -p "$work/C" && cp -r "$work/config-A" "$work/config-C"
+for k in $(seq 0 28); do slots set "$work/C/Kelvo.dat" "$k" 01/01/27 "Local $k" 09:00:00 0 0 0 0; done
+ks C
+before_c="$(for k in $(seq 29 31); do slots get "$work/C/Kelvo.dat" "$k" | cut -d'|' -f2; done)"
+ks C --status >"$work/status-C"
+check "--status names a recurrence Kelvon cannot repeat" grep -q '"Birthday" .*: a recurrence Kelvon cannot repeat' "$work/status-C"
+check "--status names a task without an alarm" grep -q '"Shopping" .*: no alarm' "$work/status-C"
+check "--status names a date without a time" grep -q '"Holiday" .*: a date without a time' "$work/status-C"
+check "and leaves them on the server as they were" test "$(sha256sum <"$work/store/collection-root/alice/kelvon/yearly.ics")" = "$sha_yearly"
+check "with more items than free slots, the earliest are taken (\"Synced in\", due today)" \
+    test "$(slots get "$work/C/Kelvo.dat" 29 | cut -d'|' -f2)" = "Synced in"
+check "the rest wait for a slot, named by --status" grep -q ': no free slot' "$work/status-C"
+waiting="$(grep -c ': no free slot' "$work/status-C")"
+slots set "$work/C/Kelvo.dat" 0 "" "" "" 0 0 0 1
+ks C && ks C
+check "a slot cleared takes the next one waiting" test "$(ks C --status | grep -c ': no free slot')" -eq $((waiting - 1))
+
+# Row: --watch sends a save at once, and takes the server's change at its interval (a calendar
+# of their own).
+for m in W1 W2; do
+    mkdir -p "$work/$m"
+    XDG_CONFIG_HOME="$work/config-$m" "$sync" setup "http://127.0.0.1:$port/" --user alice \
+        --calendar Watch --password-command 'echo secret' >/dev/null
+done
+printf 'interval=2\n' >>"$work/config-W2/kelvon/sync.conf"
+XDG_CONFIG_HOME="$work/config-W1" "$sync" --data "$work/W1" --watch 2>"$work/watch-1.err" &
+other_pid=$!
+XDG_CONFIG_HOME="$work/config-W2" "$sync" --data "$work/W2" --watch 2>"$work/watch-2.err" &
+watch_2=$!
+sleep 1
+slots set "$work/W1/Kelvo.dat" 5 11/11/27 "Watched" 11:11:00 0 0 0 0
+watched() { cat "$work"/store/collection-root/alice/watch/*.ics 2>/dev/null | grep -c $'SUMMARY:Watched\r'; }
+for _ in $(seq 1 50); do [ "$(watched)" -eq 1 ] && break; sleep 0.1; done
+check "--watch sends a save at once" test "$(watched)" -eq 1
+for _ in $(seq 1 60); do [ -n "$(slots find "$work/W2/Kelvo.dat" Watched)" ] && break; sleep 0.1; done
+check "--watch in B takes it in within its interval" test -n "$(slots find "$work/W2/Kelvo.dat" Watched)"
+kill "$other_pid" "$watch_2"; wait "$other_pid" "$watch_2" 2>/dev/null; other_pid=""
+
+# Row: answers refused: malformed XML, more than 16 MiB, http:// to another machine.
+mkdir -p "$work/D" "$work/config-D/kelvon"
+slots set "$work/D/Kelvo.dat" 0 01/01/27 "Kept" 09:00:00 0 0 0 0
+sha_d="$(sha256sum <"$work/D/Kelvo.dat")"
+bad_port="$(free_port)"
+python3 - "$bad_port" "$work/answer" <<'PY' &
+import sys, http.server
+class H(http.server.BaseHTTPRequestHandler):
+    def answer(self):
+        body = open(sys.argv[2], 'rb').read()
+        self.send_response(207); self.send_header('Content-Length', str(len(body))); self.end_headers()
+        self.wfile.write(body)
+    do_REPORT = do_PROPFIND = do_PUT = do_GET = answer
+    def log_message(self, *a): pass
+class S(http.server.HTTPServer):
+    def handle_error(self, *a): pass  # the client hanging up on a long answer is the point
+S(('127.0.0.1', int(sys.argv[1])), H).serve_forever()
+PY
+bad_pid=$!
+for _ in $(seq 1 100); do curl -s -o /dev/null -X PROPFIND "http://127.0.0.1:$bad_port/" && break; sleep 0.1; done
+refused() { # answer file content given by the caller; then the text the one line must hold
+    printf 'url=%s\nuser=alice\npassword_command=echo secret\n' "$1" >"$work/config-D/kelvon/sync.conf"
+    XDG_CONFIG_HOME="$work/config-D" "$sync" --data "$work/D" 2>"$work/D.err"
+    [ $? -eq 1 ] && [ "$(wc -l <"$work/D.err")" -eq 1 ] && grep -q "$2" "$work/D.err" &&
+        [ "$(sha256sum <"$work/D/Kelvo.dat")" = "$sha_d" ]
+}
+printf '<d:multistatus xmlns:d="DAV:"><d:response><d:href>' >"$work/answer"
+check "malformed XML is refused and said, Kelvo.dat untouched" refused "http://127.0.0.1:$bad_port/cal/" "malformed XML"
+head -c $((17 * 1024 * 1024)) /dev/zero | tr '\0' ' ' >"$work/answer"
+check "an answer over 16 MiB is refused and said" refused "http://127.0.0.1:$bad_port/cal/" "more than 16 MiB"
+check "http:// to another machine is refused without insecure = true" refused "http://192.0.2.1/cal/" "not encrypted"
+kill "$bad_pid"; wait "$bad_pid" 2>/dev/null
+
+# Row: the same through Xandikos, a second server.
+if command -v xandikos >/dev/null; then
+    xport="$(free_port)"
+    xandikos --defaults -d "$work/xandikos" -l 127.0.0.1 -p "$xport" >"$work/xandikos.log" 2>&1 &
+    xpid=$!
+    for _ in $(seq 1 100); do curl -s -o /dev/null "http://127.0.0.1:$xport/" && break; sleep 0.1; done
+    mkdir -p "$work/XA" "$work/XB"
+    for m in XA XB; do
+        XDG_CONFIG_HOME="$work/config-$m" "$sync" setup "http://127.0.0.1:$xport/" --user alice \
+            --calendar tasks --password-command 'echo secret' >/dev/null 2>>"$work/xandikos.log"
+    done
+    slots set "$work/XA/Kelvo.dat" 0 12/24/27 "Through Xandikos" 18:00:00 0 0 1 0
+    ks XA && ks XB
+    check "Xandikos: written in A is in B" test "$(slots find "$work/XB/Kelvo.dat" "Through Xandikos")" = "12/24/27|Through Xandikos|18:00:00|0|0|1|0"
+    slots set "$work/XB/Kelvo.dat" 0 12/24/27 "Through Xandikos" 19:00:00 0 0 1 0
+    ks XB && ks XA
+    check "Xandikos: changed in B is changed in A" test "$(slots find "$work/XA/Kelvo.dat" "Through Xandikos" | cut -d'|' -f3)" = 19:00:00
+    kill "$xpid"; wait "$xpid" 2>/dev/null
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -168,7 +168,7 @@ Reply Dav::send(const QByteArray& verb, const QUrl& start, const QByteArray& bod
         loop.exec();
         out = Reply();
         out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        out.body = reply->readAll();
+        if (!tooLarge) out.body = reply->readAll();
         m_received += out.body.size();
         out.etag = reply->rawHeader("ETag");
         out.location = reply->rawHeader("Location");

@@ -79,7 +79,11 @@ bool fetchChanges(Dav& dav, const QUrl& collection, State& st, Changes* ch, Repl
         if (ms) {
             take(*ms, collection, ch);
             ch->token = ms->syncToken;
-            return true;
+            // Servers that list changes without their data (Xandikos): fetched by a multiget.
+            QStringList bare;
+            for (auto it = ch->changed.cbegin(); it != ch->changed.cend(); ++it)
+                if (it->ics.isEmpty()) bare << it.key();
+            return fetchData(dav, collection, bare, ch, reply);
         }
         // A token the server no longer knows: start over from a listing.
         if (reply->status != 403 && reply->status != 409 && reply->failure != Failure::Other)
@@ -273,6 +277,14 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         Reading rd;
         if (!removed && fetched != ch.changed.cend() && fetched->etag != e.etag) {
             rd = readItem(fetched->ics);
+            if (rd.uid.isEmpty()) {
+                // Unreadable now: the slot stays as it is rather than follow a broken item.
+                notes << QStringLiteral("%1: its item on the server cannot be read (%2); left as "
+                                        "it is")
+                             .arg(slotName(s, L), rd.why);
+                busy.insert(s);
+                continue;
+            }
             serverChanged = !rd.slot || *rd.slot != canonical(e.values);
             if (!serverChanged) {
                 SlotState a = e;
