@@ -94,6 +94,10 @@ check "setup on B finds it from the server's address" bash -c "XDG_CONFIG_HOME='
     http://127.0.0.1:$port/ --user alice --password-command 'echo secret' | grep -q '^Set up: \"Kelvon\"'"
 check "the configuration is private and holds the command, not the password" bash -c \
     "[ \$(stat -c %a '$work/config-A/kelvon/sync.conf') = 600 ] && grep -q 'password_command=echo secret' '$work/config-A/kelvon/sync.conf'"
+check "setup with no Secret Service says so and asks for a command" bash -c \
+    "env -u DBUS_SESSION_BUS_ADDRESS XDG_CONFIG_HOME='$work/config-K' '$sync' setup http://127.0.0.1:$port/ \
+        --user alice </dev/null 2>&1 | grep -q 'no Secret Service.*--password-command'"
+check "and writes no configuration" test ! -e "$work/config-K/kelvon/sync.conf"
 
 # Row: written in A is in B after one sync each.
 slots set "$work/A/Kelvo.dat" 0 12/24/27 "Buy a tree" 14:30:00 0 1 0 0
@@ -295,6 +299,30 @@ head -c $((17 * 1024 * 1024)) /dev/zero | tr '\0' ' ' >"$work/answer"
 check "an answer over 16 MiB is refused and said" refused "http://127.0.0.1:$bad_port/cal/" "more than 16 MiB"
 check "http:// to another machine is refused without insecure = true" refused "http://192.0.2.1/cal/" "not encrypted"
 kill "$bad_pid"; wait "$bad_pid" 2>/dev/null
+if command -v openssl >/dev/null; then
+    openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 1 \
+        -subj /CN=127.0.0.1 >/dev/null 2>&1
+    tls_port="$(free_port)"
+    python3 - "$tls_port" "$work" <<'PY' &
+import sys, ssl, http.server
+class H(http.server.BaseHTTPRequestHandler):
+    def answer(self):
+        self.send_response(207); self.send_header('Content-Length', '0'); self.end_headers()
+    do_REPORT = do_PROPFIND = answer
+    def log_message(self, *a): pass
+class S(http.server.HTTPServer):
+    def handle_error(self, *a): pass
+server = S(('127.0.0.1', int(sys.argv[1])), H)
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain(sys.argv[2] + '/cert.pem', sys.argv[2] + '/key.pem')
+server.socket = context.wrap_socket(server.socket, server_side=True)
+server.serve_forever()
+PY
+    bad_pid=$!
+    for _ in $(seq 1 100); do curl -sk -o /dev/null "https://127.0.0.1:$tls_port/" && break; sleep 0.1; done
+    check "a certificate that does not verify is refused and said" refused "https://127.0.0.1:$tls_port/cal/" "does not verify"
+    kill "$bad_pid"; wait "$bad_pid" 2>/dev/null
+fi
 
 # Row: the same through Xandikos, a second server.
 if command -v xandikos >/dev/null; then

@@ -1,9 +1,12 @@
 // The iCalendar mapping of a slot, both ways, read by libical as any server's items are. Runs
 // with TZ=Europe/Berlin.
 
+#include "sync/Config.h"
 #include "sync/Dav.h"
 #include "sync/Mapping.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ksync;
@@ -247,4 +250,49 @@ TEST(Dav, MultiStatus) {
     EXPECT_FALSE(
         parseMultiStatus("<d:multistatus xmlns:d=\"DAV:\"><d:response>", &why).has_value());
     EXPECT_NE(why.indexOf(QLatin1String("malformed XML")), -1);
+}
+
+// A configuration written by hand, as the manual page describes it.
+TEST(Config, HandWritten) {
+    struct Row {
+        const char* name;
+        QByteArray text; // none: no file
+        const char* url; // empty: refused
+        int interval;
+        bool insecure;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"keys without a section, the collection's slash added",
+         "url=https://dav.example.org/cal\nuser=me\n", "https://dav.example.org/cal/", 60, false,
+         ""},
+        {"as setup writes it",
+         "[General]\nurl=http://127.0.0.1:5232/alice/kelvon/\ninterval=15\ninsecure=true\n",
+         "http://127.0.0.1:5232/alice/kelvon/", 15, true, ""},
+        {"an interval that is no number of seconds",
+         "url=https://x.org/c/\ninterval=0\ninsecure=no\n", "https://x.org/c/", 60, false, ""},
+        {"not an address", "url=calendar\n", "", 0, false, "url is not an address"},
+        {"no file", QByteArray(), "", 0, false, "no configuration at"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sync.conf"));
+        if (!row.text.isNull()) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(row.text);
+        }
+        QString why;
+        const auto config = Config::load(path, &why);
+        if (!*row.url) {
+            EXPECT_FALSE(config.has_value());
+            EXPECT_NE(why.indexOf(QLatin1String(row.why)), -1) << why.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(config.has_value()) << why.toStdString();
+        EXPECT_EQ(config->url.toString().toStdString(), row.url);
+        EXPECT_EQ(config->interval, row.interval);
+        EXPECT_EQ(config->insecure, row.insecure);
+    }
 }
