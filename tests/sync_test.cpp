@@ -102,6 +102,13 @@ TEST(Mapping, ItemToSlot) {
          "03/31/27", "07:00:00", 2, 0, ""},
         {"a year Kelvon cannot write", todo(berlin + "21270324T070000\n"), "", "", 0, 0,
          "a year outside 2000 to 2099"},
+        {"a floating time is the local wall clock's", todo("DUE:20270324T143000\n"), "03/24/27",
+         "14:30:00", 0, 0, ""},
+        {"an event's alarm after its end",
+         calendar("BEGIN:VEVENT\nUID:e2\nDTSTAMP:20270101T000000Z\nSUMMARY:Pick up\n"
+                  "DTSTART:20270610T080000Z\nDTEND:20270610T090000Z\nBEGIN:VALARM\nACTION:DISPLAY\n"
+                  "DESCRIPTION:x\nTRIGGER;RELATED=END:PT10M\nEND:VALARM\nEND:VEVENT\n"),
+         "06/10/27", "11:10:00", 0, 0, ""},
     };
     for (const ReadRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -196,8 +203,24 @@ TEST(Mapping, ChangeInPlace) {
         SlotValues to;
         QList<QByteArray> lines;
         QList<QByteArray> gone;
+        QByteArray item = {}; // another than the phone's above
     };
+    const QByteArray utc =
+        calendar("BEGIN:VTODO\nUID:p2\nDTSTAMP:20270101T000000Z\nSUMMARY:Vote\n"
+                 "DUE:20270324T090000Z\nSTATUS:COMPLETED\nCOMPLETED:20270324T084500Z\n"
+                 "PERCENT-COMPLETE:100\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:x\n"
+                 "TRIGGER:-PT15M\nEND:VALARM\nEND:VTODO\n");
     const Row rows[] = {
+        {"in UTC, four days on across the DST change: the same UTC time",
+         {"03/28/27", "Vote", "10:45:00", 0, 0, 0, 1},
+         {"DUE:20270328T090000Z", "STATUS:COMPLETED"},
+         {"TZID"},
+         utc},
+        {"a completed task armed again in Kelvon is open again",
+         {"03/24/27", "Vote", "09:45:00", 0, 0, 0, 0},
+         {"STATUS:NEEDS-ACTION", "DUE:20270324T090000Z"},
+         {"COMPLETED:", "PERCENT-COMPLETE", "ACKNOWLEDGED"},
+         utc},
         {"an hour later, across the DST change",
          {"03/28/27", "Pay rent", "10:30:00", 0, 0, 0, 0},
          {"DUE;TZID=Europe/Berlin:20270328T110000", "DTSTART;TZID=Europe/Berlin:20270328T090000",
@@ -212,7 +235,7 @@ TEST(Mapping, ChangeInPlace) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto ics = updateItem(phone, row.to, now);
+        const auto ics = updateItem(row.item.isEmpty() ? phone : row.item, row.to, now);
         ASSERT_TRUE(ics.has_value());
         const QByteArray unfolded = QByteArray(*ics).replace("\r\n ", "");
         for (const QByteArray& line : row.lines)
