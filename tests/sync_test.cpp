@@ -102,6 +102,16 @@ TEST(Mapping, ItemToSlot) {
          "03/31/27", "07:00:00", 2, 0, ""},
         {"a year Kelvon cannot write", todo(berlin + "21270324T070000\n"), "", "", 0, 0,
          "a year outside 2000 to 2099"},
+        {"a weekly event begun before now",
+         calendar("BEGIN:VEVENT\nUID:e3\nDTSTAMP:20270101T000000Z\nSUMMARY:Choir\n"
+                  "DTSTART;TZID=Europe/Berlin:20260105T190000\nRRULE:FREQ=WEEKLY\nBEGIN:VALARM\n"
+                  "ACTION:DISPLAY\nDESCRIPTION:x\nTRIGGER:-PT1H\nEND:VALARM\nEND:VEVENT\n"),
+         "", "", 0, 0, "a repeating event begun before it was synced"},
+        {"a weekly event still to begin",
+         calendar("BEGIN:VEVENT\nUID:e4\nDTSTAMP:20270101T000000Z\nSUMMARY:Choir\n"
+                  "DTSTART;TZID=Europe/Berlin:20270405T190000\nRRULE:FREQ=WEEKLY\nBEGIN:VALARM\n"
+                  "ACTION:DISPLAY\nDESCRIPTION:x\nTRIGGER:-PT1H\nEND:VALARM\nEND:VEVENT\n"),
+         "04/05/27", "18:00:00", 2, 0, ""},
         {"a floating time is the local wall clock's", todo("DUE:20270324T143000\n"), "03/24/27",
          "14:30:00", 0, 0, ""},
         {"an event's alarm after its end",
@@ -112,7 +122,7 @@ TEST(Mapping, ItemToSlot) {
     };
     for (const ReadRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const Reading r = readItem(row.ics);
+        const Reading r = readItem(row.ics, QDateTime(QDate(2027, 3, 1), QTime(12, 0)));
         if (!*row.date) {
             EXPECT_FALSE(r.slot.has_value());
             EXPECT_EQ(r.why.toStdString(), row.why);
@@ -180,7 +190,7 @@ TEST(Mapping, SlotToItemAndBack) {
         for (const QByteArray& line : row.lines)
             EXPECT_TRUE(unfolded.contains(line + "\r\n")) << line.toStdString() << "\n"
                                                           << ics.toStdString();
-        const Reading r = readItem(ics);
+        const Reading r = readItem(ics, now);
         EXPECT_EQ(r.uid.toStdString(), "uid-1");
         ASSERT_TRUE(r.slot.has_value()) << r.why.toStdString();
         EXPECT_TRUE(*r.slot == row.back)
@@ -243,7 +253,7 @@ TEST(Mapping, ChangeInPlace) {
                                                           << ics->toStdString();
         for (const QByteArray& line : row.gone)
             EXPECT_FALSE(unfolded.contains(line));
-        const Reading r = readItem(*ics);
+        const Reading r = readItem(*ics, now);
         ASSERT_TRUE(r.slot.has_value());
         EXPECT_TRUE(*r.slot == row.to)
             << r.slot->date.toStdString() << " " << r.slot->time.toStdString();

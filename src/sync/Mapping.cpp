@@ -360,7 +360,7 @@ SlotValues canonical(const SlotValues& v) {
     return c;
 }
 
-Reading readItem(const QByteArray& ics) {
+Reading readItem(const QByteArray& ics, const QDateTime& now) {
     setUpLibical();
     Reading r;
     Component top(icalparser_parse_string(ics.constData()));
@@ -384,6 +384,11 @@ Reading readItem(const QByteArray& ics) {
     const Repeat repeat = repeatOf(item);
     if (overrides > 0 || repeat == Repeat::Other) {
         r.why = QStringLiteral("a recurrence Kelvon cannot repeat");
+        return r;
+    }
+    if (repeat != Repeat::None && icalcomponent_isa(item) == ICAL_VEVENT_COMPONENT &&
+        now.isValid() && r.moment < now) {
+        r.why = QStringLiteral("a repeating event begun before it was synced");
         return r;
     }
     if (alarm->moment.date.year() < 2000 || alarm->moment.date.year() > 2099) {

@@ -46,7 +46,10 @@ struct Reading {
     QDateTime moment;      // the alarm's moment, local time
     bool finished = false; // completed or cancelled
 };
-Reading readItem(const QByteArray& ics);
+// `now` tells a repeating event begun before it, which Kelvon does not take: its slot would
+// hold a date long past, and moving it on would move the whole series. An item a slot holds
+// already is read with no `now`: it stays in its slot.
+Reading readItem(const QByteArray& ics, const QDateTime& now);
 
 // A new item holding a slot: DUE in the local time zone, its repeat, one alarm at DUE.
 QByteArray newItem(const SlotValues& values, const QString& uid, const QDateTime& now);

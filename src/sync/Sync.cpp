@@ -276,7 +276,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         bool serverChanged = false;
         Reading rd;
         if (!removed && fetched != ch.changed.cend() && fetched->etag != e.etag) {
-            rd = readItem(fetched->ics);
+            rd = readItem(fetched->ics, QDateTime());
             if (rd.uid.isEmpty()) {
                 // Unreadable now: the slot stays as it is rather than follow a broken item.
                 notes << QStringLiteral("%1: its item on the server cannot be read (%2); left as "
@@ -377,7 +377,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         mappedHrefs.insert(e.href);
     for (auto it = ch.changed.cbegin(); it != ch.changed.cend(); ++it) {
         if (mappedHrefs.contains(it.key())) continue;
-        Reading rd = readItem(it->ics);
+        Reading rd = readItem(it->ics, now);
         if (sentNew.contains(rd.uid)) {
             // Sent by an earlier sync whose answer never came: it is that slot's item already.
             NetStep& step = net[sentNew.value(rd.uid)];
@@ -399,7 +399,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     for (auto it = st.items.cbegin(); it != st.items.cend(); ++it) {
         if (it->ics.isEmpty() || ch.changed.contains(it.key()) || ch.removed.contains(it.key()))
             continue;
-        Reading rd = readItem(it->ics);
+        Reading rd = readItem(it->ics, now);
         if (rd.slot) candidates.push_back({it.key(), it->etag, it->ics, rd});
     }
     std::stable_sort(
