@@ -73,7 +73,8 @@ for f in usr/bin/kelvon usr/bin/kelvon-launch usr/share/kelvon/KELVON.HLP \
     usr/share/kelvon/sounds/Keyhaw.wav usr/lib/kelvon/libkelvon_sound.so \
     usr/share/man/man1/kelvon.1.gz usr/share/man/man1/kelvon-launch.1.gz \
     usr/share/doc/kelvon/copyright usr/share/doc/kelvon/changelog.Debian.gz \
-    usr/share/kelvon/translations/kelvon_{de,fr,es,it,pt_BR,nl,pl,ru,uk,zh_CN,ja,ar}.qm; do
+    usr/share/kelvon/translations/kelvon_{de,fr,es,it,pt_BR,nl,pl,ru,uk,zh_CN,ja,ar}.qm \
+    usr/bin/kelvon-sync usr/share/man/man1/kelvon-sync.1.gz usr/lib/systemd/user/kelvon-sync.service; do
     check "installs /$f" test -s "$root/$f"
 done
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
@@ -88,7 +89,10 @@ check "the metainfo's summary is translated" \
     grep -q '<summary xml:lang="de">Erinnerungen' "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the unpacked Kelvon finds its translations beside itself" \
     bash -c "LANGUAGE=de '$root/usr/bin/kelvon' --help | grep -q '^Kelvon: Erinnerungen und ein Wecker'"
-for f in usr/bin/kelvon usr/lib/kelvon/libkelvon_sound.so; do
+check "kelvon-sync links no Qt Widgets" \
+    bash -c "! readelf -d '$root/usr/bin/kelvon-sync' | grep -q Widgets"
+check "the user unit runs kelvon-sync --watch" grep -qx 'ExecStart=kelvon-sync --watch' "$root/usr/lib/systemd/user/kelvon-sync.service"
+for f in usr/bin/kelvon usr/bin/kelvon-sync usr/lib/kelvon/libkelvon_sound.so; do
     check "/$f carries no debug information" bash -c "! readelf -S '$root/$f' | grep -q '\.debug_'"
     # No folder of the build tree is compiled in: any local user could plant a library there.
     # Source file names are no place to look in (a debug or sanitizer build keeps them).
@@ -123,6 +127,7 @@ if [ -z "$root" ]; then
     else
         check "man finds kelvon(1)" bash -c "man -P cat kelvon | grep -q Kelvo.dat"
         check "man finds kelvon-launch(1)" bash -c "man -P cat kelvon-launch | grep -q XDG_DATA_HOME"
+        check "man finds kelvon-sync(1)" bash -c "man -P cat kelvon-sync | grep -q sync.conf"
     fi
     # A private cache: the machine's own stays as it was.
     check "AppStream finds the metainfo" \
