@@ -532,20 +532,27 @@ class ProcessTest : public QObject {
     // folder beneath it are seen by looking.
     void wakesAtTheMomentAtAChangeAndAtANewZone_data() {
         QTest::addColumn<bool>("fuse");
-        QTest::newRow("local folder") << false;
-        QTest::newRow("FUSE folder") << true;
+        QTest::addColumn<bool>("linked"); // Kelvo.dat a link into the folder written in
+        QTest::newRow("local folder") << false << false;
+        QTest::newRow("FUSE folder") << true << false;
+        QTest::newRow("a link into another folder") << false << true;
     }
 
     void wakesAtTheMomentAtAChangeAndAtANewZone() {
         QFETCH(bool, fuse);
+        QFETCH(bool, linked);
         TrayDesktop desktop;
         if (!desktop.up()) QSKIP(qPrintable(desktop.why));
         QTemporaryDir tmp;
         const QDir under(tmp.filePath(QStringLiteral("under"))),
             mount(tmp.filePath(QStringLiteral("mount"))),
-            zones(tmp.filePath(QStringLiteral("zones")));
-        for (const QDir* d : {&under, &mount, &zones})
+            zones(tmp.filePath(QStringLiteral("zones"))),
+            linking(tmp.filePath(QStringLiteral("linking")));
+        for (const QDir* d : {&under, &mount, &zones, &linking})
             QVERIFY(QDir().mkdir(d->path()));
+        if (linked)
+            QVERIFY(QFile::link(under.filePath(QStringLiteral("Kelvo.dat")),
+                                linking.filePath(QStringLiteral("Kelvo.dat"))));
         struct Unmount {
             QString at;
             ~Unmount() {
@@ -580,7 +587,12 @@ class ProcessTest : public QObject {
         // fire what comes next without any wake.
         QString err;
         auto launch = [&](QProcess& kelvon) {
-            start(kelvon, (fuse ? mount : under).path(), {},
+            start(kelvon,
+                  (fuse     ? mount
+                   : linked ? linking
+                            : under)
+                      .path(),
+                  {},
                   {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
                    {QStringLiteral("DISPLAY"), desktop.display},
                    {QStringLiteral("WAYLAND_DISPLAY"), {}},
@@ -659,6 +671,10 @@ class ProcessTest : public QObject {
         QVERIFY2(end(renamed), qPrintable(err));
         QCOMPARE(err.count(QLatin1String("is on a network or FUSE filesystem")), fuse ? 2 : 0);
 
+        if (linked) {
+            QVERIFY(QFileInfo(linking.filePath(QStringLiteral("Kelvo.dat"))).isSymLink());
+            return;
+        }
         if (wrapper.isEmpty())
             QSKIP("a new zone needs root and unshare, and /etc/localtime a link");
         QProcess zoned;
