@@ -66,9 +66,11 @@ icaltimezone* builtinZone(const QByteArray& location) {
 bool isLocalWall(const icaltimetype& t) {
     if (icaltime_is_utc(t)) return false;
     if (!t.zone) return true; // floating
-    const char* location = icaltimezone_get_location(const_cast<icaltimezone*>(t.zone));
-    const char* tzid = icaltimezone_get_tzid(const_cast<icaltimezone*>(t.zone));
-    const QByteArray name = location ? QByteArray(location) : QByteArray(tzid ? tzid : "");
+    // Copied at once: asking a built-in zone for its TZID loads it, which replaces the location
+    // text the first call returned.
+    auto* zone = const_cast<icaltimezone*>(t.zone);
+    QByteArray name(icaltimezone_get_location(zone));
+    if (name.isEmpty()) name = QByteArray(icaltimezone_get_tzid(zone));
     const QByteArray local = localZoneId();
     return !local.isEmpty() && (name == local || name.endsWith('/' + local));
 }
