@@ -285,6 +285,15 @@ for _ in $(seq 1 50); do [ "$(watched)" -eq 1 ] && break; sleep 0.1; done
 check "--watch sends a save at once" test "$(watched)" -eq 1
 for _ in $(seq 1 60); do [ -n "$(slots find "$work/W2/Kelvo.dat" Watched)" ] && break; sleep 0.1; done
 check "--watch in B takes it in within its interval" test -n "$(slots find "$work/W2/Kelvo.dat" Watched)"
+# Row: saved again while each sync waits for the server (stopped a moment): one sync at a time,
+# so each reminder is sent once.
+for k in 6 7 8; do
+    slots set "$work/W1/Kelvo.dat" $k 11/11/27 "Waited $k" 11:11:00 0 0 0 0
+    sleep 0.5; kill -STOP "$server_pid"; sleep 0.5
+done
+kill -CONT "$server_pid"; sleep 4
+ks W1
+check "--watch saved during a sync: each sent once" test "$(for k in 6 7 8; do cat "$work"/store/collection-root/alice/watch/*.ics | grep -c "SUMMARY:Waited $k"; done | sort -u)" = 1
 kill "$other_pid" "$watch_2"; wait "$other_pid" "$watch_2" 2>/dev/null; other_pid=""
 
 # Row: answers refused: malformed XML, more than 16 MiB, http:// to another machine.
