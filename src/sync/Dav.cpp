@@ -217,7 +217,8 @@ Reply Dav::send(const QByteArray& verb, const QUrl& start, const QByteArray& bod
         return out;
     }
     out.failure = Failure::Other;
-    out.error = QStringLiteral("too many redirections from %1").arg(start.toDisplayString());
+    out.error = QStringLiteral("too many redirections from %1")
+                    .arg(start.toDisplayString(QUrl::RemoveUserInfo));
     return out;
 }
 

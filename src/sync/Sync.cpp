@@ -97,8 +97,14 @@ bool fetchChanges(Dav& dav, const QUrl& collection, State& st, Changes* ch, Repl
     if (ms) {
         ch->token = ms->syncToken;
     } else {
-        if (reply->failure == Failure::Unreachable || reply->failure == Failure::Denied ||
-            reply->failure == Failure::Refused)
+        // Servers without sync-collection say so in several ways, one of which looks like a
+        // refused password.
+        const int code = reply->status;
+        const bool unsupported = (code == 403 && reply->body.contains("supported-report")) ||
+                                 code == 400 || code == 405 || code == 415 || code == 501;
+        if (!unsupported &&
+            (reply->failure == Failure::Unreachable || reply->failure == Failure::Denied ||
+             reply->failure == Failure::Refused))
             return false;
         ms = dav.multi("PROPFIND", collection, 1,
                        XmlHead + "<d:propfind" + Namespaces +
@@ -167,6 +173,7 @@ struct Apply {
     bool mappedByPut = false;         // the mapping came with a new item sent for it
     QString leftHref;                 // an item that leaves the slot
     ItemState left;
+    int after = -1; // written only once this slot's new item is on the server
 };
 
 bool readNotes(const QString& path, Notes* notes, QString* why) {
@@ -209,6 +216,13 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         st.save(statePath, nullptr);
         return out;
     };
+
+    // Deleted, as its header tells users to do: a fresh file, filled from the server. Its blank
+    // slots are no clearing of every item.
+    if (!st.slots.isEmpty() && !QFile::exists(dataFile)) {
+        st.slots.clear();
+        st.token.clear();
+    }
 
     Changes ch;
     Reply reply;
@@ -319,7 +333,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
             } else if (rd.slot) {
                 const int f = freeSlot();
                 if (f >= 0) {
-                    applies.push_back({s, L, *rd.slot, next, false, {}, {}});
+                    applies.push_back({s, L, *rd.slot, next, false, {}, {}, f});
                     applies.push_back({f, slotOf(local, f), L, std::nullopt, true, {}, {}});
                     sendNew(f, L);
                     notes << QStringLiteral("%1 was changed here and on the server: the server's "
@@ -424,6 +438,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
 
     // The server first: a local change is made only for what it took.
     bool incomplete = false; // keep the token, so that what was not done is seen again
+    QString notDone;         // the first step that failed: this sync did not bring both in step
     for (auto it = absorbed.cbegin(); it != absorbed.cend(); ++it)
         st.slots.insert(it.key(), *it);
     for (const NetStep& step : net) {
@@ -455,6 +470,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
             if (r.failure == Failure::Unreachable || r.failure == Failure::Denied) return failed(r);
             notes << QStringLiteral("%1 could not be sent: %2")
                          .arg(slotName(step.slot, step.values), r.error);
+            if (notDone.isEmpty()) notDone = notes.last();
             continue;
         }
         const QString href = url.path(QUrl::FullyEncoded);
@@ -476,6 +492,15 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
         }
         QVector<const Apply*> done;
         for (const Apply& a : applies) {
+            if (a.after >= 0 && !st.slots.contains(a.after)) {
+                // This side's version is not on the server: overwriting it would lose it.
+                incomplete = true;
+                notes << QStringLiteral("%1 was changed here and on the server, and this version "
+                                        "could not be sent: the server's waits")
+                             .arg(slotName(a.slot, a.expect));
+                if (notDone.isEmpty()) notDone = notes.last();
+                continue;
+            }
             if (slotOf(current, a.slot) == a.expect &&
                 !(a.mappedByPut && !st.slots.contains(a.slot))) {
                 putSlot(current, a.slot, a.to);
@@ -512,10 +537,13 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     ++st.generation;
     st.notes = notes;
     st.lastSync = now;
-    st.lastError.clear();
+    st.lastError = notDone;
     if (!st.save(statePath, &why)) {
         out.failure = Failure::Other;
         out.error = QStringLiteral("the sync state could not be written: %1").arg(why);
+    } else if (!notDone.isEmpty()) {
+        out.failure = Failure::Other;
+        out.error = notDone;
     }
     return out;
 }

@@ -48,8 +48,10 @@ Outcome syncNow(Dav& dav, const Config& config, const QString& dataFile) {
     Outcome out;
     for (int round = 0; round < 3; ++round) {
         out = syncOnce(dav, config.url, dataFile);
-        if (!out.again || out.failure != Failure::None) break;
+        if (!out.again || out.failure != Failure::None) return out;
     }
+    out.failure = Failure::Other;
+    out.error = QStringLiteral("the server kept changing while this sync wrote; not in step yet");
     return out;
 }
 
@@ -60,8 +62,9 @@ int status(const QString& dataFile) {
                     .arg(st.lastSync.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
               : QStringLiteral("Never synced."));
     if (!st.lastError.isEmpty()) print(QStringLiteral("Last attempt failed: %1").arg(st.lastError));
-    print(
-        QStringLiteral("%1 reminders are in step with %2").arg(st.slots.size()).arg(st.collection));
+    print(QStringLiteral("%1 reminders are in step with %2")
+              .arg(st.slots.size())
+              .arg(QUrl(st.collection).toDisplayString(QUrl::RemoveUserInfo)));
     for (const QString& note : st.notes)
         print(note);
     int notAsked = 0;
@@ -176,7 +179,30 @@ class Watcher {
         watch.onChange = [this] { m_settle.start(); };
         watch.watch({m_dataFile, m_configPath});
     }
+    // A sync waits for the server in an event loop of its own, where the timers and the file
+    // watch still fire: they only ask for another, run once this one has ended.
     void run() {
+        if (m_running) {
+            m_pending = true;
+            return;
+        }
+        m_running = true;
+        for (;;) {
+            m_pending = false;
+            step();
+            if (!m_pending) break;
+            if (stamp(m_configPath) != m_configStamp) {
+                m_denied = false;
+                m_failures = 0;
+            }
+            if (m_denied || m_failures > 0) break; // the retry takes it
+            m_poll.stop();
+        }
+        m_running = false;
+    }
+
+  private:
+    void step() {
         QString why;
         const auto config = Config::load(m_configPath, &why);
         if (!config) {
@@ -210,14 +236,16 @@ class Watcher {
         const int wait = std::min(600, 15 << std::min(m_failures - 1, 6));
         m_poll.start(wait * 1000);
     }
-
-  private:
     static QByteArray stamp(const QString& path) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) return {};
         return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
     }
     void changed() {
+        if (m_running) {
+            m_pending = true;
+            return;
+        }
         const bool config = stamp(m_configPath) != m_configStamp;
         const bool data = stamp(m_dataFile) != m_dataStamp;
         if (config) {
@@ -246,6 +274,8 @@ class Watcher {
     int m_interval = 60;
     int m_failures = 0;
     bool m_denied = false;
+    bool m_running = false;
+    bool m_pending = false;
 };
 
 } // namespace
