@@ -204,9 +204,11 @@ QString slotName(int slot, const SlotValues& v) {
 Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
     const QString statePath = State::pathFor(dataFile);
     State st = State::load(statePath);
-    if (st.collection != collection.toString()) {
+    // Named without the user info a hand-written address may carry: a password is no key.
+    const QString named = collection.toString(QUrl::RemoveUserInfo);
+    if (st.collection != named) {
         st = State();
-        st.collection = collection.toString();
+        st.collection = named;
     }
     Outcome out;
     auto failed = [&](const Reply& r) {
@@ -261,7 +263,7 @@ Outcome syncOnce(Dav& dav, const QUrl& collection, const QString& dataFile) {
             return;
         }
         const QString name = QStringLiteral("%1|%2|%3|%4|%5|%6|%7%8%9|%10")
-                                 .arg(collection.toString())
+                                 .arg(named)
                                  .arg(slot)
                                  .arg(v.date, v.message, v.time)
                                  .arg(v.daily)
