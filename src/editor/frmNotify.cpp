@@ -62,15 +62,9 @@ frmNotify::frmNotify() {
 
 void frmNotify::Form_Load() {
     LoadNotes();
-    for (int i = 0; i < RowCount; ++i) {
-        txtDateNotify[i]->setText(NoteTable.NoteDate[i]);
-        txtMessage[i]->setText(NoteTable.NoteMessage[i]);
-        txtTimeNote[i]->setText(NoteTable.NoteTime[i]);
-        SetValue(ckDaily[i], NoteTable.RepeatDaily[i]);
-        SetValue(ckWeekly[i], NoteTable.RepeatWeekly[i]);
-        SetValue(ckMonthly[i], NoteTable.RepeatMonthly[i]);
-        settleRow(i);
-    }
+    // Filled as the user would: the repeat boxes' handlers run, as they always did at load.
+    for (int i = 0; i < RowCount; ++i)
+        fillRow(i, NoteTable, i);
     setSound(NoteTable);
 }
 
@@ -81,17 +75,21 @@ void frmNotify::setSound(const Notes& from) {
     SetOption(soundGroup, OptAlarm, from.SoundAlarm);
 }
 
-void frmNotify::setRow(int i, const Notes& from, int slot) {
-    // The file's values as they stand: the repeat boxes' handlers would re-arm the slot.
-    m_following = true;
+void frmNotify::fillRow(int i, const Notes& from, int slot) {
     txtDateNotify[i]->setText(from.NoteDate[slot]);
     txtMessage[i]->setText(from.NoteMessage[slot]);
     txtTimeNote[i]->setText(from.NoteTime[slot]);
     SetValue(ckDaily[i], from.RepeatDaily[slot]);
     SetValue(ckWeekly[i], from.RepeatWeekly[slot]);
     SetValue(ckMonthly[i], from.RepeatMonthly[slot]);
-    m_following = false;
     settleRow(i);
+}
+
+void frmNotify::setRow(int i, const Notes& from, int slot) {
+    // The file's values as they stand: the repeat boxes' handlers would re-arm the slot.
+    m_following = true;
+    fillRow(i, from, slot);
+    m_following = false;
 }
 
 void frmNotify::followFile(const Notes& before, const Notes& after) {
@@ -110,10 +108,7 @@ void frmNotify::followFile(const Notes& before, const Notes& after) {
     if (!SameSound(before, after) && !SameSound(shown, after) &&
         (!open || SameSound(shown, m_opened))) {
         setSound(after);
-        m_opened.SoundMessage = after.SoundMessage;
-        m_opened.SoundAlert = after.SoundAlert;
-        m_opened.SoundDive = after.SoundDive;
-        m_opened.SoundAlarm = after.SoundAlarm;
+        CopySound(m_opened, after);
     }
 }
 
@@ -346,10 +341,7 @@ Notes frmNotify::openSave(const Notes& known) const {
     for (int i = 0; i < RowCount; ++i)
         if (!SameRow(known, i, m_opened, i)) CopySlot(out, i, known, i);
     if (SameSound(out, m_opened) || !SameSound(known, m_opened)) {
-        out.SoundMessage = known.SoundMessage;
-        out.SoundAlert = known.SoundAlert;
-        out.SoundDive = known.SoundDive;
-        out.SoundAlarm = known.SoundAlarm;
+        CopySound(out, known);
     }
     return out;
 }
@@ -360,10 +352,7 @@ Notes frmNotify::meetAtOK(const Notes& file, const Notes& known, QStringList& lo
     out.FileHeader1 = file.FileHeader1;
     out.FileHeader2 = file.FileHeader2;
     if (SameSound(user, m_opened)) {
-        out.SoundMessage = file.SoundMessage;
-        out.SoundAlert = file.SoundAlert;
-        out.SoundDive = file.SoundDive;
-        out.SoundAlarm = file.SoundAlarm;
+        CopySound(out, file);
     }
     std::vector<int> both; // rows the user and the file changed, each in its own way
     for (int i = 0; i < RowCount; ++i) {

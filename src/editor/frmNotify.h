@@ -73,6 +73,7 @@ class frmNotify : public QDialog, public NotifyLayout {
     // The row and the place in it of a row's control; -1 for any other widget.
     std::pair<int, int> rowPlace(const QObject* control) const;
 
+    void fillRow(int row, const Notes& from, int slot);
     void setRow(int row, const Notes& from, int slot);
     void setSound(const Notes& from);
     // What a save writes while the editor is open: a row the user changed where the file changed

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -60,6 +61,13 @@ bool isKnown(const QByteArray& bytes) {
     return known && known->bytes == keptForm(bytes);
 }
 
+// Another program changed the file from `before` to `theirs`, and the table now holds `after`:
+// a latch holds only where that slot stayed as it was, and the editor follows.
+void takeIn(const Notes& before, const Notes& theirs, const Notes& after) {
+    ReleaseLatchWhereChanged(before, theirs);
+    if (follower()) follower()(before, after);
+}
+
 } // namespace
 
 void SetFileFollower(std::function<void(const Notes&, const Notes&)> follow) {
@@ -98,11 +106,7 @@ void LoadNotes(DamageReport report) {
         if (read == DataFileValues && !readFailed) {
             const std::optional<KnownFile> before =
                 std::exchange(known, KnownFile{keptForm(bytes), NoteTable});
-            // Another program's change: a latch holds only where the slot stayed as it was.
-            if (before) {
-                ReleaseLatchWhereChanged(before->notes, NoteTable);
-                if (follower()) follower()(before->notes, NoteTable);
-            }
+            if (before) takeIn(before->notes, NoteTable, NoteTable);
         }
     }
     ApplyFiredLatch(NoteTable);
@@ -151,6 +155,15 @@ void LoadNotes(DamageReport report) {
 bool SaveNotes(const ComposeSave& compose, QString* why) {
     // Held from the reading to the rename: no other writer of this project saves in between.
     const platform::WriterLock lock(DataFileName);
+    // Without it the save still goes on (a writer that never lets go must not stop Kelvon), but
+    // not without a word.
+    static QString untold;
+    if (!lock.held() && lock.error() != untold) {
+        untold = lock.error();
+        std::fprintf(stderr, "kelvon: saving without the writers' lock on %s (%s)\n",
+                     qUtf8Printable(platform::WriterLock::pathFor(DataFileName)),
+                     qUtf8Printable(untold));
+    }
     std::optional<KnownFile>& known = KnownDataFile();
     std::optional<Notes> theirs;
     QByteArray bytes;
@@ -168,8 +181,7 @@ bool SaveNotes(const ComposeSave& compose, QString* why) {
     const Notes out = compose(before, theirs);
     if (theirs) {
         // Taken in even where the save then fails: the file holds it.
-        if (before) ReleaseLatchWhereChanged(*before, *theirs);
-        if (follower()) follower()(before.value_or(*theirs), out);
+        takeIn(before.value_or(*theirs), *theirs, out);
         known = KnownFile{keptForm(bytes), *theirs};
         NoteTable = out;
         ApplyFiredLatch(NoteTable);

@@ -44,17 +44,20 @@ bool SameSound(const Notes& a, const Notes& b) {
            a.SoundDive == b.SoundDive && a.SoundAlarm == b.SoundAlarm;
 }
 
+void CopySound(Notes& to, const Notes& from) {
+    to.SoundMessage = from.SoundMessage;
+    to.SoundAlert = from.SoundAlert;
+    to.SoundDive = from.SoundDive;
+    to.SoundAlarm = from.SoundAlarm;
+}
+
 Notes MergeNotes(const Notes& base, const Notes& ours, const Notes& theirs) {
     auto pick = [](const auto& b, const auto& o, const auto& t) { return t == b ? o : t; };
     Notes out;
     out.FileHeader1 = pick(base.FileHeader1, ours.FileHeader1, theirs.FileHeader1);
     out.FileHeader2 = pick(base.FileHeader2, ours.FileHeader2, theirs.FileHeader2);
     // The sound is one choice of four, never mixed.
-    const Notes& sound = SameSound(theirs, base) ? ours : theirs;
-    out.SoundMessage = sound.SoundMessage;
-    out.SoundAlert = sound.SoundAlert;
-    out.SoundDive = sound.SoundDive;
-    out.SoundAlarm = sound.SoundAlarm;
+    CopySound(out, SameSound(theirs, base) ? ours : theirs);
     for (int i = 0; i < SlotCount; ++i) {
         if (theirs.NoteDate[i] != base.NoteDate[i] || theirs.NoteTime[i] != base.NoteTime[i]) {
             CopySlot(out, i, theirs, i);

@@ -50,6 +50,7 @@ bool SameSlot(const Notes& a, int i, const Notes& b, int j);
 void CopySlot(Notes& to, int i, const Notes& from, int j);
 bool IsEmptyRow(const Notes& notes, int i);
 bool SameSound(const Notes& a, const Notes& b);
+void CopySound(Notes& to, const Notes& from);
 // Three-way, value by value: what only `ours` changed since `base` stays; everything `theirs`
 // changed is taken, and a slot given another date or time by `theirs` is taken whole, done flag
 // and all, as it is another reminder now.
